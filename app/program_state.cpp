@@ -1,0 +1,10 @@
+#include "app/program_state.h"
+
+namespace blivo {
+
+std::string ProgramFolder;
+std::int32_t Language = -1;
+std::string ScoreListKey;
+bool FirstActivation = false;
+
+}  // namespace blivo

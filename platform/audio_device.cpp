@@ -1,0 +1,28 @@
+#include "platform/audio_device.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+
+namespace blivo {
+
+bool AudioDeviceReady() {
+  static const bool ready = [] {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      std::fprintf(stderr, "blivoturnix: no audio output (%s); playing without sound\n", SDL_GetError());
+      return false;
+    }
+    Mix_Init(MIX_INIT_MID);
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+      std::fprintf(stderr, "blivoturnix: cannot open the audio output (%s); playing without sound\n",
+                   Mix_GetError());
+      return false;
+    }
+    Mix_AllocateChannels(1);
+    return true;
+  }();
+  return ready;
+}
+
+}  // namespace blivo

@@ -1,0 +1,45 @@
+#include "platform/wave_player.h"
+
+#include <SDL_mixer.h>
+
+#include <cstdio>
+
+#include "platform/audio_device.h"
+
+namespace blivo {
+
+struct WavePlayer::Impl {
+  std::vector<Mix_Chunk*> chunks;
+};
+
+WavePlayer::WavePlayer() : impl_(new Impl) {}
+
+WavePlayer::~WavePlayer() {
+  for (Mix_Chunk* chunk : impl_->chunks)
+    if (chunk) Mix_FreeChunk(chunk);
+  delete impl_;
+}
+
+void WavePlayer::load(const std::vector<std::string>& files) {
+  if (!AudioDeviceReady()) return;
+  for (const std::string& file : files) {
+    Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+    if (!chunk) std::fprintf(stderr, "blivoturnix: cannot load sound %s (%s)\n", file.c_str(), Mix_GetError());
+    impl_->chunks.push_back(chunk);
+  }
+}
+
+void WavePlayer::play(int n) {
+  if (n < 1 || n > static_cast<int>(impl_->chunks.size())) return;
+  Mix_Chunk* chunk = impl_->chunks[n - 1];
+  // Every effect uses channel 0, so a new one replaces the one still playing.
+  if (chunk) Mix_PlayChannel(0, chunk, 0);
+}
+
+int WavePlayer::loaded() const {
+  int n = 0;
+  for (Mix_Chunk* chunk : impl_->chunks) n += chunk != nullptr;
+  return n;
+}
+
+}  // namespace blivo

@@ -1,0 +1,29 @@
+// Short sound effects played from memory, one at a time: a new sound cuts off
+// the one still playing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace blivo {
+
+class WavePlayer {
+ public:
+  WavePlayer();
+  ~WavePlayer();
+  WavePlayer(const WavePlayer&) = delete;
+  WavePlayer& operator=(const WavePlayer&) = delete;
+
+  // Loads the sounds in order; sound n is files[n - 1]. A file that cannot be
+  // loaded stays silent, with a line on standard error.
+  void load(const std::vector<std::string>& files);
+  // Starts sound n and returns at once; nothing without an audio device.
+  void play(int n);
+  int loaded() const;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
+}  // namespace blivo

@@ -1,0 +1,30 @@
+// The main window reaches the puzzle of the moment through these calls; each
+// picks the puzzle's own routine by PuzzleMode.
+#pragma once
+
+#include <string>
+
+namespace blivo {
+
+struct PictureSize {
+  int width, height;
+};
+
+// The picture file of puzzle mode (background and sprite sheet), and the size
+// it must at least have to hold every sprite the puzzle draws.
+const char* PuzzlePictureFile(int mode);
+PictureSize PuzzlePictureMinimum(int mode);
+
+void PuzzleInit();
+void PuzzleMix();
+// What the mix button shows after a mix: Gripple only its new target, the
+// others their whole board.
+void PuzzleDrawAfterMix();
+void PuzzleDraw();
+void PuzzleMouseLeft(int x, int y);
+void PuzzleMouseRight(int x, int y);
+void PuzzleOption(bool up);
+// Called after the current puzzle's picture has been loaded anew.
+void PuzzlePictureReloaded();
+
+}  // namespace blivo
