@@ -1,0 +1,396 @@
+// The real main window on the offscreen platform, driven as a player would.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/main_form.h"
+#include "app/program_state.h"
+#include "puzzle_fixture.h"
+#include "puzzles/gripple.h"
+#include "puzzles/hexagon.h"
+#include "puzzles/wedding.h"
+
+namespace blivo {
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    dialogs.newGame = [this] { asked.push_back("newGame:" + Timer()); return newGameAnswer; };
+    dialogs.endGame = [this] { asked.push_back("endGame:" + Timer()); return endGameAnswer; };
+    dialogs.done = [this] { asked.push_back("done"); };
+    dialogs.pause = [this] { asked.push_back("pause:" + Timer()); };
+    dialogs.highscore = [this](std::int32_t t) { asked.push_back("highscore " + ScoreListKey + " " + std::to_string(t)); };
+    dialogs.tongue = [this] { asked.push_back("tongue:" + Timer()); };
+    dialogs.info = [this] { asked.push_back("info:" + Timer()); };
+    dialogs.splash = [this] { asked.push_back("splash"); };
+    dialogs.help = [this](int context) { asked.push_back("help " + std::to_string(context) + ":" + Timer()); };
+    dialogs.errorBox = [this](const std::string& text) { errors.push_back(text); };
+  }
+
+  std::string Timer() const { return form && form->timerEnabled() ? "timer on" : "timer off"; }
+
+  std::string SettingsFile() const { return config.filePath("BlivoGames/BlivoTurnix/V1.ini").toStdString(); }
+
+  void Store(const char* key, const QString& value) {
+    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
+    s.setValue(key, value);
+  }
+
+  QString Stored(const char* key) const {
+    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
+    return s.value(key).toString();
+  }
+
+  // A program folder holding only the named files of the real game folder.
+  std::string Folder(std::initializer_list<const char*> files) {
+    for (const char* f : files) QFile::copy(QString::fromStdString(testing::GameFile(f)), programs.filePath(f));
+    return programs.path().toStdString() + "/";
+  }
+
+  void Start(std::string folder = BLIVO_GAME_DIR) {
+    form = std::make_unique<TMainForm>(TMainForm::Options{folder, dialogs});
+  }
+
+  QWidget* Box() const { return form->findChild<QWidget*>("box"); }
+  void Click(Qt::MouseButton b, int x, int y) { QTest::mouseClick(Box(), b, {}, QPoint(x, y)); }
+
+  QTemporaryDir config;
+  QTemporaryDir programs;
+  Dialogs dialogs;
+  int newGameAnswer = kModalOk;
+  int endGameAnswer = kModalOk;
+  std::vector<std::string> asked;
+  std::vector<std::string> errors;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainWindow, FirstStartWithAnEmptyStore) {
+  Start();
+  ASSERT_TRUE(form->created());
+  EXPECT_EQ(form->windowTitle(), "Blivo Turnix V1.6");
+  EXPECT_EQ(form->size(), QSize(500, 366));
+  EXPECT_EQ(PuzzleMode, Gripple);
+  EXPECT_EQ(GameState[Gripple], Ready);
+  EXPECT_EQ(GameState[Hexagon], Untouched);
+  EXPECT_EQ(GameState[Oktopus], Untouched);
+  EXPECT_EQ(GameState[Wedding], Untouched);
+  EXPECT_EQ(HexagonVariant, 1);
+  EXPECT_EQ(WeddingVariant, 1);
+  EXPECT_TRUE(form->button("soundbtn")->isChecked());
+  EXPECT_TRUE(form->button("MidiBtn")->isChecked());
+  EXPECT_TRUE(form->button("GrippleBtn")->isChecked());
+  EXPECT_FALSE(form->button("OptionBtn")->isEnabled());
+  EXPECT_EQ(form->button("MixBtn")->toolTip(), "I start again.");
+  EXPECT_EQ(form->button("TongueBtn")->toolTip(), "Ich spreche nicht englisch.");
+  EXPECT_EQ(form->timeLabel()->text(), "Time:");
+  EXPECT_EQ(form->rulesShape(), QRect(300, 278, 183, 74));
+  EXPECT_TRUE(form->timerEnabled());
+
+  form->FormActivate();
+  form->FormActivate();
+  EXPECT_EQ(asked, (std::vector<std::string>{"splash", "tongue:timer on"})) << "once, and the language while none is chosen";
+}
+
+TEST_F(MainWindow, ToolBarButtonsStandWhereTheyBelong) {
+  Start();
+  struct Case {
+    const char* name;
+    QRect place;
+  } cases[] = {
+      {"MixBtn", {4, 4, 25, 25}},       {"OptionBtn", {28, 4, 25, 25}},   {"PauseBtn", {52, 4, 25, 25}},
+      {"soundbtn", {76, 4, 25, 25}},    {"MidiBtn", {100, 4, 25, 25}},    {"HighScoreBtn", {124, 4, 25, 25}},
+      {"ExitBtn", {148, 4, 25, 25}},    {"GrippleBtn", {176, 4, 25, 25}}, {"HexagonBtn", {200, 4, 25, 25}},
+      {"OktopusBtn", {224, 4, 25, 25}}, {"WeddingBtn", {249, 2, 25, 25}}, {"TongueBtn", {394, 4, 25, 25}},
+      {"HelpBtn", {420, 4, 25, 25}},    {"InfoBtn", {444, 4, 25, 25}},    {"BlivoBtn", {468, 4, 29, 25}},
+  };
+  for (const Case& c : cases) {
+    QToolButton* b = form->button(c.name);
+    ASSERT_TRUE(b) << c.name;
+    EXPECT_EQ(b->geometry(), c.place) << c.name;
+    EXPECT_FALSE(b->icon().isNull()) << c.name << " has its glyph";
+    EXPECT_FALSE(b->toolTip().isEmpty()) << c.name;
+  }
+  EXPECT_EQ(form->findChild<QWidget*>("timbox")->geometry(), QRect(312, 7, 77, 20));
+  EXPECT_EQ(Box()->geometry(), QRect(0, 33, 500, 333));
+}
+
+TEST_F(MainWindow, TurnsStartTheClockAndOnlyTheRunningPuzzleCounts) {
+  Start();
+  form->show();
+  Click(Qt::LeftButton, 50, 50);  // no plate there
+  EXPECT_EQ(GameState[Gripple], Ready);
+  Click(Qt::MiddleButton, 165, 165);
+  EXPECT_EQ(GameState[Gripple], Ready);
+  form->TimerTimer();
+  EXPECT_EQ(PlayTime[Gripple], 0);
+
+  const GrippleGrid board = GrippleBoard;
+  Click(Qt::LeftButton, 165, 165);
+  EXPECT_EQ(GameState[Gripple], Running);
+  EXPECT_NE(GrippleBoard, board);
+  for (int i = 0; i < 3; ++i) form->TimerTimer();
+  EXPECT_EQ(PlayTime[Gripple], 3);
+  // The clock shows the counter: its last cell is the digit 3.
+  const Bitmap strip = testing::LoadGamePicture("digits.bmp");
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 11; ++x) ASSERT_EQ(form->clockBitmap().pixel(65 + x, y), strip.pixel(33 + x, y));
+
+  Click(Qt::RightButton, 165, 165);
+  EXPECT_EQ(GrippleBoard, board);
+}
+
+TEST_F(MainWindow, MixAsksOnlyDuringARunningGameAndResetsTheClock) {
+  Start();
+  form->MixBtnClick();
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(GameState[Gripple], Ready);
+
+  GameState[Gripple] = Running;
+  PlayTime[Gripple] = 42;
+  newGameAnswer = kModalCancel;
+  const GrippleGrid target = GrippleTarget;
+  form->MixBtnClick();
+  EXPECT_EQ(asked, std::vector<std::string>{"newGame:timer off"});
+  EXPECT_EQ(GameState[Gripple], Running);
+  EXPECT_EQ(PlayTime[Gripple], 42);
+  EXPECT_EQ(GrippleTarget, target);
+  EXPECT_TRUE(form->timerEnabled());
+
+  newGameAnswer = kModalOk;
+  form->MixBtnClick();
+  EXPECT_EQ(GameState[Gripple], Ready);
+  EXPECT_EQ(PlayTime[Gripple], 0);
+  EXPECT_TRUE(form->timerEnabled());
+
+  GameState[Gripple] = Solved;
+  PlayTime[Gripple] = 9;
+  asked.clear();
+  form->MixBtnClick();
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(GameState[Gripple], Ready);
+  EXPECT_EQ(PlayTime[Gripple], 0);
+}
+
+TEST_F(MainWindow, SwitchingPuzzlesKeepsEachPuzzlesStateAndTime) {
+  Start();
+  form->show();
+  GameState[Gripple] = Running;
+  PlayTime[Gripple] = 17;
+  const GrippleGrid board = GrippleBoard;
+
+  form->button("HexagonBtn")->click();
+  EXPECT_EQ(PuzzleMode, Hexagon);
+  EXPECT_EQ(GameState[Hexagon], Ready);
+  EXPECT_TRUE(form->button("OptionBtn")->isEnabled());
+  EXPECT_EQ(form->rulesShape(), QRect(415, 43, 70, 310));
+  const auto hexagon = HexagonBoard;
+  form->TimerTimer();
+  EXPECT_EQ(PlayTime[Gripple], 17) << "a puzzle that is not current does not count";
+
+  form->button("GrippleBtn")->click();
+  EXPECT_EQ(PuzzleMode, Gripple);
+  EXPECT_EQ(GameState[Gripple], Running);
+  EXPECT_EQ(GrippleBoard, board);
+  form->TimerTimer();
+  EXPECT_EQ(PlayTime[Gripple], 18);
+
+  form->SelectPuzzle(Hexagon);
+  EXPECT_EQ(HexagonBoard, hexagon) << "set up once, then resumed";
+  form->SelectPuzzle(Hexagon);
+  EXPECT_EQ(PuzzleMode, Hexagon);
+}
+
+TEST_F(MainWindow, TheOptionButtonsDiagonalChoosesTheDirection) {
+  Store("common/mode", "1");
+  Start();
+  ASSERT_EQ(PuzzleMode, Hexagon);
+  QToolButton* option = form->button("OptionBtn");
+  ASSERT_TRUE(option->isEnabled());
+  struct Case {
+    QPoint at;
+    int variant;
+  } cases[] = {{{20, 5}, 2}, {{24, 0}, 3}, {{20, 5}, 3}, {{5, 20}, 2}, {{12, 12}, 1}, {{3, 20}, 1}};
+  for (const Case& c : cases) {
+    PlayTime[Hexagon] = 5;
+    QTest::mousePress(option, Qt::LeftButton, {}, c.at);
+    QTest::mouseRelease(option, Qt::LeftButton, {}, c.at);
+    EXPECT_EQ(HexagonVariant, c.variant) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(PlayTime[Hexagon], 0);
+  }
+  // At the end of the range a running game keeps running with its clock at zero.
+  GameState[Hexagon] = Running;
+  const auto board = HexagonBoard;
+  form->OptionBtnMouseDown(3, 20);
+  EXPECT_EQ(GameState[Hexagon], Running);
+  EXPECT_EQ(HexagonBoard, board);
+  EXPECT_EQ(asked, std::vector<std::string>{"newGame:timer off"});
+}
+
+TEST_F(MainWindow, TheSolvedSequenceOffersTheTimeInTheRightList) {
+  Store("common/mode", "3");
+  Store("common/wmode", "4");
+  Start();
+  form->HighScoreBtnClick();
+  EXPECT_EQ(asked.back(), "highscore wedd4 0");
+  form->SelectPuzzle(Gripple);
+  GrippleBoard = GrippleTarget;
+  GrippleTurnRight(5);
+  GameState[Gripple] = Running;
+  PlayTime[Gripple] = 420;
+  asked.clear();
+  Click(Qt::LeftButton, 225, 225);
+  EXPECT_EQ(GameState[Gripple], Solved);
+  EXPECT_EQ(asked, (std::vector<std::string>{"done", "highscore grip 420"}));
+  form->TimerTimer();
+  EXPECT_EQ(PlayTime[Gripple], 420) << "a solved puzzle's clock stands";
+  asked.clear();
+  Click(Qt::LeftButton, 225, 225);
+  Click(Qt::RightButton, 225, 225);
+  EXPECT_TRUE(asked.empty()) << "no second offer until mixed again";
+}
+
+TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
+  Start();
+  form->cClick();
+  EXPECT_TRUE(asked.empty()) << "pause only while running";
+  GameState[Gripple] = Running;
+  form->cClick();
+  form->InfoBtnClick();
+  form->HelpBtnClick();
+  form->TongueBtnClick();
+  Language = 1;
+  form->HelpBtnClick();
+  EXPECT_EQ(asked, (std::vector<std::string>{"pause:timer off", "info:timer off", "help 2:timer off",
+                                             "tongue:timer on", "help 1:timer off"}));
+  EXPECT_TRUE(form->timerEnabled());
+  form->ApplyLanguage();
+  EXPECT_EQ(form->timeLabel()->text(), "Zeit:");
+  EXPECT_EQ(form->button("TongueBtn")->toolTip(), "I don't speak german.");
+}
+
+TEST_F(MainWindow, SoundAndMusicHintsFollowTheButtons) {
+  Start();
+  form->button("soundbtn")->click();
+  EXPECT_FALSE(form->button("soundbtn")->isChecked());
+  EXPECT_EQ(form->button("soundbtn")->toolTip(), "Without sound ist is boring.");
+  form->button("soundbtn")->click();
+  EXPECT_EQ(form->button("soundbtn")->toolTip(), "I like it without sound-effects.");
+}
+
+TEST_F(MainWindow, ClosingWritesTheSettingsOnlyWithConsent) {
+  Start();
+  form->show();
+  form->SelectPuzzle(Oktopus);
+  form->button("soundbtn")->click();
+  endGameAnswer = kModalCancel;
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->timerEnabled());
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(SettingsFile())));
+
+  endGameAnswer = kModalOk;
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(Stored("common/mode"), "2");
+  EXPECT_EQ(Stored("common/hmode"), "1");
+  EXPECT_EQ(Stored("common/wmode"), "1");
+  EXPECT_EQ(Stored("common/sound"), "0");
+  EXPECT_EQ(Stored("common/music"), "1");
+  EXPECT_EQ(Stored("common/tongue"), "-1");
+  form.reset();
+  EXPECT_TRUE(Stored("common/MainForm").startsWith("200,0,1,"));
+
+  Start();
+  EXPECT_EQ(PuzzleMode, Oktopus);
+  EXPECT_EQ(GameState[Oktopus], Ready);
+  EXPECT_EQ(GameState[Gripple], Untouched);
+  EXPECT_FALSE(form->button("soundbtn")->isChecked());
+}
+
+TEST_F(MainWindow, AMissingPictureEndsTheStartWithTheMessageAndWritesNothing) {
+  Store("common/tongue", "1");
+  Start(Folder({"b2.bmp"}));
+  EXPECT_FALSE(form->created());
+  EXPECT_EQ(errors, std::vector<std::string>{"Zuwenig Speicher! Programm wird beendet."});
+  form.reset();
+  EXPECT_EQ(Stored("common/mode"), "");
+  EXPECT_EQ(Stored("common/MainForm"), "");
+}
+
+TEST_F(MainWindow, APictureTooSmallCountsAsMissing) {
+  QImage small(500, 333, QImage::Format_RGB32);
+  small.fill(Qt::black);
+  small.save(programs.filePath("b1.bmp"));
+  Start(programs.path().toStdString());
+  EXPECT_FALSE(form->created());
+  EXPECT_EQ(errors, std::vector<std::string>{"Not enough memory! Program aborted."});
+}
+
+TEST_F(MainWindow, APictureThatFailsWhenSwitchingKeepsThePuzzleItHad) {
+  Start(Folder({"b1.bmp", "digits.bmp"}));
+  ASSERT_TRUE(form->created());
+  form->button("HexagonBtn")->click();
+  EXPECT_EQ(PuzzleMode, Gripple);
+  EXPECT_TRUE(form->button("GrippleBtn")->isChecked());
+  EXPECT_FALSE(form->button("HexagonBtn")->isChecked());
+  EXPECT_EQ(GameState[Hexagon], Untouched);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("b2.bmp"), std::string::npos);
+  EXPECT_EQ(BackgroundBitmap.width(), 500) << "the Gripple picture is still there";
+  Click(Qt::LeftButton, 105, 105);
+  EXPECT_EQ(GameState[Gripple], Running);
+}
+
+TEST_F(MainWindow, NoMusicFileDisablesTheMusicButtonAndKeepsItsSetting) {
+  Store("common/music", "0");
+  Start(Folder({"b1.bmp"}));
+  EXPECT_FALSE(form->button("MidiBtn")->isEnabled());
+  EXPECT_FALSE(form->button("MidiBtn")->isChecked());
+  form->show();
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(Stored("common/music"), "0");
+}
+
+TEST_F(MainWindow, MusicFilesAreFoundAndTakenInTurn) {
+  for (const char* name : {"a.mid", "b.mid", "notes.txt"}) {
+    QFile f(programs.filePath(name));
+    f.open(QIODevice::WriteOnly);
+  }
+  Start(Folder({"b1.bmp"}));
+  EXPECT_TRUE(form->button("MidiBtn")->isEnabled());
+  ASSERT_EQ(form->musicFiles().size(), 2u);
+  EXPECT_EQ(form->currentMusic(), 0u);
+  form->button("MidiBtn")->click();  // off
+  EXPECT_EQ(form->currentMusic(), 0u);
+  form->button("MidiBtn")->click();  // on: the next file
+  EXPECT_EQ(form->currentMusic(), 1u);
+  form->button("MidiBtn")->click();
+  form->button("MidiBtn")->click();
+  EXPECT_EQ(form->currentMusic(), 0u) << "after the last file the first again";
+}
+
+TEST_F(MainWindow, AStoredPlaceIsUsedOnlyWhereItCanBeSeen) {
+  Store("common/MainForm", "200,0,1,40,50,540,416");
+  Start();
+  form->show();
+  EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(40, 50));
+  form.reset();
+
+  Store("common/MainForm", "200,0,1,30000,-9000,30500,-8600");
+  Start();
+  form->show();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(form->frameGeometry().topLeft())) << "placed where it can be seen";
+}
+
+}  // namespace
+}  // namespace blivo
