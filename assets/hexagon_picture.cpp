@@ -18,7 +18,6 @@ namespace {
 constexpr int kCentreX = 192, kCentreY = 164;
 constexpr double kHubRadius = 7.0;    // no pill of a neighbour ring ever reaches closer
 constexpr double kBandRadius = 31.5;  // a pill at 22 from the centre reaches 31
-constexpr double kTrackRadius = 22.0;
 
 struct Variant {
   int halfWidth, halfHeight, rings;
@@ -80,11 +79,7 @@ QImage Scene(const QImage& ground, const Variant& v) {
   QPainter p(&scene);
   p.setRenderHint(QPainter::Antialiasing);
   p.setClipRect(kCentreX - v.halfWidth, kCentreY - v.halfHeight, 2 * v.halfWidth, 2 * v.halfHeight);
-  // The tracks the pills run on, faint on the black.
-  p.setPen(QPen(QColor(0x1c, 0x1c, 0x22), 1.2));
   p.setBrush(Qt::NoBrush);
-  for (const QPointF& c : centres) p.drawEllipse(c, kTrackRadius, kTrackRadius);
-  // Sector borders outside the bands.
   QPolygonF hexagon;
   for (int k = 0; k < 6; ++k) {
     const double a = k * std::numbers::pi / 3;

@@ -36,8 +36,9 @@ bool Clip(int& dx, int& dy, int& w, int& h, int& sx, int& sy, const Bitmap& dst,
 Rect BlockCopy(Bitmap& dst, int dx, int dy, int w, int h, const Bitmap& src, int sx, int sy,
                RasterOp op) {
   if (!Clip(dx, dy, w, h, sx, sy, dst, src)) return {};
-  if (&dst == &src) {
-    // Source and destination may overlap: read the block out first.
+  const bool overlap = dx < sx + w && sx < dx + w && dy < sy + h && sy < dy + h;
+  if (&dst == &src && overlap) {
+    // Reading and writing the same pixels: read the block out first.
     Bitmap block(w, h);
     BlockCopy(block, 0, 0, w, h, src, sx, sy, RasterOp::Copy);
     return BlockCopy(dst, dx, dy, w, h, block, 0, 0, op);
