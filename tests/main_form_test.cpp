@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
@@ -147,6 +149,45 @@ TEST_F(MainWindow, TurnsStartTheClockAndOnlyTheRunningPuzzleCounts) {
 
   Click(Qt::RightButton, 165, 165);
   EXPECT_EQ(GrippleBoard, board);
+}
+
+// Counts the paints a widget gets while something runs.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    paints += e->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+TEST_F(MainWindow, EveryFrameOfAMoveReachesTheScreenAtOnce) {
+  Start();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QCoreApplication::processEvents();
+  PaintCounter counter;
+  Box()->installEventFilter(&counter);
+  Click(Qt::LeftButton, 105, 105);
+  // Five turning frames and the rest frame, painted before the click returns:
+  // the event loop never ran in between.
+  EXPECT_GE(counter.paints, 6);
+  Box()->removeEventFilter(&counter);
+}
+
+TEST_F(MainWindow, TheRulesShowAsTheTipOfTheirRectangle) {
+  Start();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QHelpEvent inside(QEvent::ToolTip, QPoint(310, 250), Box()->mapToGlobal(QPoint(310, 250)));
+  QCoreApplication::sendEvent(Box(), &inside);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), "Rotate the black GRIPPLE-plates.\nTry to build the pattern shown right.");
+  QToolTip::hideText();
+  EXPECT_EQ(form->rulesHint(), "Rotate the black GRIPPLE-plates.\rTry to build the pattern shown right.");
+  form->SelectPuzzle(Wedding);
+  EXPECT_EQ(form->rulesShape(), QRect(335, 321, 152, 36));
+  EXPECT_TRUE(form->rulesHint().startsWith("Roll the balls in the WEDDING-rings."));
 }
 
 TEST_F(MainWindow, MixAsksOnlyDuringARunningGameAndResetsTheClock) {

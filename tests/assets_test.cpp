@@ -1,0 +1,107 @@
+// The painted pictures obey what the board's two-pass drawing needs of them.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "puzzle_fixture.h"
+#include "puzzles/current_puzzle.h"
+
+namespace blivo {
+namespace {
+
+using testing::GameFile;
+using testing::LoadGamePicture;
+
+struct SpriteRow {
+  const char* file;
+  int maskX, maskY, size;
+  std::vector<std::pair<int, int>> sprites;
+};
+
+const std::vector<SpriteRow>& Rows() {
+  static const std::vector<SpriteRow> rows = {
+      {"b1.bmp", 200, 333, 50, {{0, 333}, {50, 333}, {100, 333}, {150, 333}}},
+      {"b1.bmp", 370, 333, 30, {{250, 333}, {280, 333}, {310, 333}, {340, 333}}},
+      {"b3.bmp", 600, 0, 100, {{500, 0}}},
+      {"b3.bmp", 600, 100, 100, {{500, 100}}},
+      {"b3.bmp", 600, 200, 100, {{500, 200}}},
+      {"b4.bmp", 200, 333, 50, {{0, 333}, {50, 333}, {100, 333}, {150, 333}}},
+      {"b4.bmp", 402, 333, 38, {{250, 333}, {288, 333}, {326, 333}, {364, 333}}},
+      {"b4.bmp", 370, 371, 30, {{250, 371}, {280, 371}, {310, 371}, {340, 371}}},
+      {"b4.bmp", 104, 383, 26, {{0, 383}, {26, 383}, {52, 383}, {78, 383}}},
+  };
+  return rows;
+}
+
+TEST(Pictures, EachPuzzlePictureHoldsItsSpriteSheet) {
+  for (int mode = 0; mode < 4; ++mode) {
+    const Bitmap picture = LoadGamePicture(PuzzlePictureFile(mode));
+    EXPECT_GE(picture.width(), PuzzlePictureMinimum(mode).width) << PuzzlePictureFile(mode);
+    EXPECT_GE(picture.height(), PuzzlePictureMinimum(mode).height) << PuzzlePictureFile(mode);
+  }
+}
+
+TEST(Pictures, MasksAreBlackAndWhiteAndSpritesBlackAroundTheirShape) {
+  for (const SpriteRow& row : Rows()) {
+    const Bitmap sheet = LoadGamePicture(row.file);
+    int opaque = 0;
+    for (int y = 0; y < row.size; ++y)
+      for (int x = 0; x < row.size; ++x) {
+        const Pixel m = sheet.pixel(row.maskX + x, row.maskY + y);
+        ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << row.file << " mask at " << row.maskX + x << "," << row.maskY + y;
+        opaque += m == 0;
+        if (m != 0xFFFFFF) continue;
+        for (const auto& [sx, sy] : row.sprites)
+          ASSERT_EQ(sheet.pixel(sx + x, sy + y), 0u) << row.file << " sprite at " << sx << "," << sy;
+      }
+    EXPECT_GT(opaque, row.size * row.size / 2) << row.file << ": the shape fills its square";
+  }
+}
+
+TEST(Pictures, GripplePlatesAreBlackUnderThePieces) {
+  const Bitmap b1 = LoadGamePicture("b1.bmp");
+  const int centres[5][2] = {{105, 105}, {225, 105}, {165, 165}, {105, 225}, {225, 225}};
+  for (const auto& c : centres) {
+    int black = 0;
+    for (int y = c[1] - 55; y < c[1] + 55; ++y)
+      for (int x = c[0] - 55; x < c[0] + 55; ++x) black += b1.pixel(x, y) == 0;
+    EXPECT_GT(black, 110 * 110 * 9 / 10) << "plate at " << c[0] << "," << c[1];
+  }
+}
+
+TEST(Pictures, HexagonDiscMaskShowsTheDiscAndHidesItsCorners) {
+  const Bitmap b2 = LoadGamePicture("b2.bmp");
+  for (int y = 0; y < 62; ++y)
+    for (int x = 0; x < 62; ++x) {
+      const Pixel m = b2.pixel(304 + x, 531 + y);
+      ASSERT_TRUE(m == 0 || m == 0xFFFFFF);
+    }
+  EXPECT_EQ(b2.pixel(304 + 31, 531 + 31), 0xFFFFFFu);
+  EXPECT_EQ(b2.pixel(304, 531), 0u);
+  EXPECT_EQ(b2.pixel(304 + 61, 531 + 61), 0u);
+}
+
+TEST(Pictures, WeddingHasADifferentTargetForEachVariant) {
+  const Bitmap b4 = LoadGamePicture("b4.bmp");
+  for (int a = 0; a < 4; ++a)
+    for (int b = a + 1; b < 4; ++b) {
+      int differing = 0;
+      for (int y = 0; y < 45; ++y)
+        for (int x = 0; x < 72; ++x) differing += b4.pixel(500 + x, 45 * a + y) != b4.pixel(500 + x, 45 * b + y);
+      EXPECT_GT(differing, 50) << a + 1 << " and " << b + 1;
+    }
+}
+
+TEST(Pictures, TheWindowsOwnPicturesAreThere) {
+  const Bitmap dialog = LoadGamePicture("dialog.bmp");
+  EXPECT_EQ(dialog.width(), 320);
+  EXPECT_EQ(dialog.height(), 200);
+  for (const char* glyph : {"mix", "option", "pause", "sound", "music", "highscore", "exit", "gripple", "hexagon",
+                            "oktopus", "wedding", "tongue", "help", "info", "blivo", "icon", "toolbar"}) {
+    const QImage image(QString::fromStdString(GameFile(std::string("glyphs/") + glyph + ".png")));
+    EXPECT_FALSE(image.isNull()) << glyph;
+  }
+}
+
+}  // namespace
+}  // namespace blivo
