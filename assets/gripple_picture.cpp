@@ -55,14 +55,8 @@ void PaintPlates(QPainter& p) {
 void PaintTargetPanel(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF panel(326, 17, 155, 155);
+  PaintGoldFrame(p, panel, 10);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 90));
-  p.drawRoundedRect(panel.adjusted(0, 2, 5, 7), 10, 10);
-  QLinearGradient frame(panel.topLeft(), panel.bottomRight());
-  frame.setColorAt(0, QColor(0xe8, 0xc8, 0x7a));
-  frame.setColorAt(1, QColor(0x6a, 0x4a, 0x18));
-  p.setBrush(frame);
-  p.drawRoundedRect(panel, 10, 10);
   p.setBrush(QColor(0x0c, 0x0c, 0x10));
   p.drawRoundedRect(panel.adjusted(4, 4, -4, -4), 7, 7);
 }
@@ -70,9 +64,7 @@ void PaintTargetPanel(QPainter& p) {
 }  // namespace
 
 QImage PaintGripplePicture() {
-  QImage sheet(500, 383, QImage::Format_RGB32);
-  sheet.fill(Qt::black);
-  Place(sheet, 0, 0, Marble(500, 333, QColor(0x0b, 0x3b, 0x3a), QColor(0x4f, 0x9a, 0x8c), 11));
+  QImage sheet = BoardSheet(500, 383, Marble(500, 333, QColor(0x0b, 0x3b, 0x3a), QColor(0x4f, 0x9a, 0x8c), 11));
   {
     QPainter p(&sheet);
     p.setClipRect(0, 0, 500, 333);

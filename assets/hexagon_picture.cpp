@@ -101,14 +101,12 @@ QImage Pill(int colour) {
 }  // namespace
 
 QImage PaintHexagonPicture() {
-  QImage sheet(532, 597, QImage::Format_RGB32);
-  sheet.fill(Qt::black);
   QImage ground = Marble(500, 333, QColor(0x24, 0x1a, 0x10), QColor(0x8c, 0x6a, 0x40), 23);
   {
     QPainter p(&ground);
     PaintTitle(p, QRectF(415, 10, 70, 310), "H\nE\nX\nA\nG\nO\nN", 30, QColor(0xf4, 0xdc, 0x9a));
   }
-  Place(sheet, 0, 0, Scene(ground, kVariants[0]));
+  QImage sheet = BoardSheet(532, 597, Scene(ground, kVariants[0]));
   const QImage second = Scene(ground, kVariants[1]);
   Place(sheet, 304, 333, second.copy(192 - 114, 164 - 99, 228, 198));
   const QImage third = Scene(ground, kVariants[2]);

@@ -89,9 +89,7 @@ void PaintPlaces(QPainter& p) {
 }  // namespace
 
 QImage PaintOktopusPicture() {
-  QImage sheet(700, 333, QImage::Format_RGB32);
-  sheet.fill(Qt::black);
-  Place(sheet, 0, 0, Marble(500, 333, QColor(0x06, 0x1c, 0x3c), QColor(0x2c, 0x74, 0xa8), 37, 45.0));
+  QImage sheet = BoardSheet(700, 333, Marble(500, 333, QColor(0x06, 0x1c, 0x3c), QColor(0x2c, 0x74, 0xa8), 37, 45.0));
   {
     QPainter p(&sheet);
     p.setClipRect(0, 0, 500, 333);

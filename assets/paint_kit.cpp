@@ -195,6 +195,28 @@ void Place(QImage& sheet, int x, int y, const QImage& image) {
   p.drawImage(x, y, image);
 }
 
+QImage BoardSheet(int width, int height, const QImage& ground) {
+  QImage sheet(width, height, QImage::Format_RGB32);
+  sheet.fill(Qt::black);
+  Place(sheet, 0, 0, ground);
+  return sheet;
+}
+
+void PaintGoldFrame(QPainter& p, const QRectF& rect, qreal radius) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 90));
+  p.drawRoundedRect(rect.adjusted(1, 2, 5, 6), radius, radius);
+  QLinearGradient gold(rect.topLeft(), rect.bottomRight());
+  gold.setColorAt(0, QColor(0xfb, 0xe6, 0xa0));
+  gold.setColorAt(0.5, QColor(0xc8, 0x98, 0x3c));
+  gold.setColorAt(1, QColor(0x6c, 0x48, 0x10));
+  p.setBrush(gold);
+  p.drawRoundedRect(rect, radius, radius);
+  p.restore();
+}
+
 void PaintTitle(QPainter& p, const QRectF& rect, const QString& text, int pixelSize, QColor colour,
                 Qt::Alignment align) {
   p.save();

@@ -43,6 +43,12 @@ Sprite SplitSprite(const QImage& painted);
 // Copies image into sheet at (x, y), pixel for pixel.
 void Place(QImage& sheet, int x, int y, const QImage& image);
 
+// A sprite sheet of the given size, black, with ground as its 500 x 333 board.
+QImage BoardSheet(int width, int height, const QImage& ground);
+
+// A raised golden frame with a soft shadow, around a picture or a panel.
+void PaintGoldFrame(QPainter& p, const QRectF& rect, qreal radius);
+
 // Engraved text, light on dark ground.
 void PaintTitle(QPainter& p, const QRectF& rect, const QString& text, int pixelSize, QColor colour,
                 Qt::Alignment align = Qt::AlignCenter);

@@ -56,19 +56,6 @@ void PaintTracks(QPainter& p) {
   }
 }
 
-void PaintTargetFrame(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF frame(416, 4, 80, 53);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 90));
-  p.drawRoundedRect(frame.adjusted(1, 2, 4, 5), 6, 6);
-  QLinearGradient gold(frame.topLeft(), frame.bottomRight());
-  gold.setColorAt(0, QColor(0xfb, 0xe6, 0xa0));
-  gold.setColorAt(1, QColor(0x6c, 0x48, 0x10));
-  p.setBrush(gold);
-  p.drawRoundedRect(frame, 6, 6);
-}
-
 QImage TargetPicture(const Variant& v) {
   QImage picture(72, 45, QImage::Format_RGB32);
   picture.fill(QColor(0x14, 0x08, 0x0a));
@@ -109,14 +96,12 @@ QImage Ball(int size, int colour) {
 }  // namespace
 
 QImage PaintWeddingPicture() {
-  QImage sheet(572, 409, QImage::Format_RGB32);
-  sheet.fill(Qt::black);
-  Place(sheet, 0, 0, Marble(500, 333, QColor(0x3a, 0x08, 0x18), QColor(0xa0, 0x3c, 0x58), 53, 70.0));
+  QImage sheet = BoardSheet(572, 409, Marble(500, 333, QColor(0x3a, 0x08, 0x18), QColor(0xa0, 0x3c, 0x58), 53, 70.0));
   {
     QPainter p(&sheet);
     p.setClipRect(0, 0, 500, 333);
     PaintTracks(p);
-    PaintTargetFrame(p);
+    PaintGoldFrame(p, QRectF(416, 4, 80, 53), 6);
     PaintTitle(p, QRectF(335, 288, 152, 36), "WEDDING", 28, QColor(0xf4, 0xdc, 0x9a));
   }
   // The frame's inside shows the first target until the game puts its own there.

@@ -214,17 +214,10 @@ TEST_F(GrippleBoardTest, AMoveAnimatesOnlyThePlateSquareAndEndsAtRest) {
   EXPECT_EQ(GameState[Gripple], Running);
   EXPECT_EQ(host.waves, std::vector<int>{4});
   EXPECT_EQ(host.delays, std::vector<std::uint32_t>(5, 30));
-  for (const Bitmap& frame : host.frames) {
-    const Rect changed = Difference(before, frame);
-    EXPECT_GE(changed.x, 40);
-    EXPECT_GE(changed.y, 160);
-    EXPECT_LE(changed.x + changed.w, 170);
-    EXPECT_LE(changed.y + changed.h, 290);
-  }
-  GrippleGrid turned = board;
-  std::swap(GrippleBoard, turned);
+  EXPECT_TRUE(testing::FramesChangeOnlyInside(host.frames, before, {40, 160, 130, 130}));
+  const GrippleGrid turned = GrippleBoard;
+  GrippleBoard = board;
   GrippleTurnLeft(4);
-  std::swap(GrippleBoard, turned);
   EXPECT_EQ(GrippleBoard, turned);
   // Right then restores the board and the picture.
   GrippleMouseRight(105, 225);

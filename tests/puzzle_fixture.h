@@ -85,4 +85,17 @@ inline Rect Difference(const Bitmap& a, const Bitmap& b) {
   return {left, top, right - left + 1, bottom - top + 1};
 }
 
+// True when every frame differs from `before` only inside `area`.
+inline ::testing::AssertionResult FramesChangeOnlyInside(const std::vector<Bitmap>& frames, const Bitmap& before,
+                                                        const Rect& area) {
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const Rect d = Difference(before, frames[i]);
+    if (d.w == 0) continue;
+    if (d.x < area.x || d.y < area.y || d.x + d.w > area.x + area.w || d.y + d.h > area.y + area.h)
+      return ::testing::AssertionFailure() << "frame " << i << " changes " << d.x << "," << d.y << " " << d.w
+                                           << "x" << d.h;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace blivo::testing
