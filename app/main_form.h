@@ -78,6 +78,8 @@ class TMainForm : public QWidget, public PuzzleHost {
   bool timerEnabled() const { return timer_.isActive(); }
   const std::vector<std::string>& musicFiles() const { return musicFiles_; }
   std::size_t currentMusic() const { return musicIndex_; }
+  bool musicPlaying() const { return midi_.playing(); }
+  int soundsLoaded() const { return waves_.loaded(); }
 
  protected:
   bool event(QEvent* event) override;

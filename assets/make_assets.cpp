@@ -1,10 +1,12 @@
 // Paints every picture the game reads and writes it into the game's folder.
 // Usage: make_assets FOLDER
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
 #include "assets/pictures.h"
+#include "assets/sounds.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
-  if (!folder.mkpath("glyphs")) {
+  if (!folder.mkpath("glyphs") || !folder.mkpath("sounds")) {
     std::fprintf(stderr, "make_assets: cannot create %s\n", argv[1]);
     return 1;
   }
@@ -39,5 +41,22 @@ int main(int argc, char* argv[]) {
   ok &= Save(assets::PaintToolBar(), folder.filePath("glyphs/toolbar.png"));
   ok &= Save(assets::PaintIcon(64), folder.filePath("glyphs/icon.png"));
   for (const auto& [name, glyph] : assets::PaintGlyphs()) ok &= Save(glyph, folder.filePath("glyphs/" + name + ".png"));
+  const std::pair<const char*, assets::Wave> sounds[] = {
+      {"solved", assets::SolvedSound()},   {"hexagon", assets::HexagonMoveSound()},
+      {"oktopus", assets::OktopusMoveSound()}, {"gripple", assets::GrippleMoveSound()},
+      {"wedding", assets::WeddingMoveSound()}};
+  for (const auto& [name, wave] : sounds) {
+    const QString path = folder.filePath(QString("sounds/") + name + ".wav");
+    if (!assets::WriteWaveFile(path.toStdString(), wave)) {
+      std::fprintf(stderr, "make_assets: cannot write %s\n", path.toLocal8Bit().constData());
+      ok = false;
+    }
+  }
+  for (const assets::Tune& tune : assets::Tunes()) {
+    QFile file(folder.filePath(QString::fromStdString(tune.name) + ".mid"));
+    ok &= file.open(QIODevice::WriteOnly) &&
+          file.write(reinterpret_cast<const char*>(tune.midi.data()), static_cast<qint64>(tune.midi.size())) ==
+              static_cast<qint64>(tune.midi.size());
+  }
   return ok ? 0 : 1;
 }

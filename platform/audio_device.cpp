@@ -4,6 +4,9 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <string>
+
+#include "platform/paths.h"
 
 namespace blivo {
 
@@ -13,6 +16,11 @@ bool AudioDeviceReady() {
       std::fprintf(stderr, "blivoturnix: no audio output (%s); playing without sound\n", SDL_GetError());
       return false;
     }
+    const std::string soundFont = SoundFontPath();
+    if (soundFont.empty())
+      std::fprintf(stderr, "blivoturnix: no General MIDI sound font found; music stays silent\n");
+    else
+      Mix_SetSoundFonts(soundFont.c_str());
     Mix_Init(MIX_INIT_MID);
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
       std::fprintf(stderr, "blivoturnix: cannot open the audio output (%s); playing without sound\n",

@@ -10,4 +10,7 @@ std::string ExecutableFolder();
 // The per-user settings file: $XDG_CONFIG_HOME/BlivoGames/BlivoTurnix/V1.ini.
 std::string SettingsFilePath();
 
+// The General MIDI sound font the music is played with; empty if none is installed.
+std::string SoundFontPath();
+
 }  // namespace blivo

@@ -1,6 +1,7 @@
 // The painted pictures obey what the board's two-pass drawing needs of them.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 
 #include "puzzle_fixture.h"
@@ -100,6 +101,59 @@ TEST(Pictures, TheWindowsOwnPicturesAreThere) {
                             "oktopus", "wedding", "tongue", "help", "info", "blivo", "icon", "toolbar"}) {
     const QImage image(QString::fromStdString(GameFile(std::string("glyphs/") + glyph + ".png")));
     EXPECT_FALSE(image.isNull()) << glyph;
+  }
+}
+
+std::vector<unsigned char> ReadAll(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  return {bytes.begin(), bytes.end()};
+}
+
+unsigned Little(const std::vector<unsigned char>& b, std::size_t at, int size) {
+  unsigned v = 0;
+  for (int i = size - 1; i >= 0; --i) v = v << 8 | b[at + i];
+  return v;
+}
+
+TEST(Sounds, FiveEightBitMonoWavesOfTheirRatesAndLengths) {
+  struct Case {
+    const char* name;
+    unsigned rate;
+    double seconds;
+  } cases[] = {{"solved", 22050, 2.3}, {"hexagon", 22050, 0.6}, {"oktopus", 11025, 0.5},
+               {"gripple", 11025, 0.4}, {"wedding", 11025, 0.3}};
+  for (const Case& c : cases) {
+    const auto wave = ReadAll(GameFile(std::string("sounds/") + c.name + ".wav"));
+    ASSERT_GT(wave.size(), 44u) << c.name;
+    EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
+    EXPECT_EQ(Little(wave, 20, 2), 1u) << "PCM";
+    EXPECT_EQ(Little(wave, 22, 2), 1u) << "mono";
+    EXPECT_EQ(Little(wave, 24, 4), c.rate);
+    EXPECT_EQ(Little(wave, 34, 2), 8u);
+    const unsigned samples = Little(wave, 40, 4);
+    EXPECT_EQ(samples + 44, wave.size());
+    EXPECT_NEAR(samples / static_cast<double>(c.rate), c.seconds, 0.01) << c.name;
+    int loud = 0;
+    for (std::size_t i = 44; i < wave.size(); ++i) loud += std::abs(wave[i] - 128) > 20;
+    EXPECT_GT(loud, 100) << c.name << " is heard";
+  }
+}
+
+TEST(Music, TunesAreMidiFilesWithNotes) {
+  for (const char* name : {"turnix1.mid", "turnix2.mid", "turnix3.mid"}) {
+    const auto midi = ReadAll(GameFile(name));
+    ASSERT_GT(midi.size(), 22u) << name;
+    EXPECT_EQ(std::string(midi.begin(), midi.begin() + 4), "MThd");
+    EXPECT_EQ(std::string(midi.begin() + 14, midi.begin() + 18), "MTrk");
+    const unsigned length = midi[18] << 24 | midi[19] << 16 | midi[20] << 8 | midi[21];
+    EXPECT_EQ(length + 22, midi.size());
+    int noteOns = 0;
+    for (std::size_t i = 22; i + 2 < midi.size(); ++i) noteOns += (midi[i] & 0xF0) == 0x90 && midi[i + 2] > 0;
+    EXPECT_GT(noteOns, 200) << name;
+    EXPECT_EQ(midi[midi.size() - 3], 0xFF);
+    EXPECT_EQ(midi[midi.size() - 2], 0x2F);
   }
 }
 

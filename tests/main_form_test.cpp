@@ -419,6 +419,23 @@ TEST_F(MainWindow, MusicFilesAreFoundAndTakenInTurn) {
   EXPECT_EQ(form->currentMusic(), 0u) << "after the last file the first again";
 }
 
+TEST_F(MainWindow, TheGamesOwnTunesPlayFromTheFirstTickAndPauseWhenSwitchedOff) {
+  Start();
+  ASSERT_GE(form->musicFiles().size(), 3u);
+  EXPECT_EQ(form->soundsLoaded(), 5);
+  EXPECT_FALSE(form->musicPlaying()) << "not started at start-up";
+  form->TimerTimer();
+  EXPECT_TRUE(form->musicPlaying());
+  form->button("MidiBtn")->click();
+  EXPECT_FALSE(form->musicPlaying());
+  EXPECT_EQ(form->button("MidiBtn")->toolTip(), "Ich like the music.");
+  form->TimerTimer();
+  EXPECT_FALSE(form->musicPlaying()) << "the upkeep leaves switched-off music alone";
+  form->button("MidiBtn")->click();
+  EXPECT_TRUE(form->musicPlaying());
+  EXPECT_EQ(form->currentMusic(), 1u);
+}
+
 TEST_F(MainWindow, AStoredPlaceIsUsedOnlyWhereItCanBeSeen) {
   Store("common/MainForm", "200,0,1,40,50,540,416");
   Start();
