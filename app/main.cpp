@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/main_form.h"
+#include "dialogs/dialog_set.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -9,6 +10,9 @@ int main(int argc, char* argv[]) {
 
   blivo::TMainForm mainForm({});
   if (!mainForm.created()) return 1;
+  // The dialogs come after the main window, each made once for the whole run.
+  blivo::DialogSet dialogs(&mainForm, mainForm.dialogBackground(), [&mainForm] { mainForm.ApplyLanguage(); });
+  mainForm.UseDialogs(dialogs.Calls(mainForm.dialogs()));
   mainForm.show();
   return QApplication::exec();
 }

@@ -18,6 +18,7 @@
 #include "app/common_settings.h"
 #include "app/main_texts.h"
 #include "app/program_state.h"
+#include "dialogs/chiffre.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/ticks.h"
@@ -72,6 +73,7 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate() {
   ProgramFolder = options_.programFolder.empty() ? ExecutableFolder() : options_.programFolder;
   if (ProgramFolder.back() != '/') ProgramFolder += '/';
+  ScoreCipher.Setup("", 0);
   Randomize(static_cast<std::uint32_t>(
       std::chrono::system_clock::now().time_since_epoch().count()));
   setFixedSize(kBoardWidth, kToolBarHeight + kBoardHeight);
@@ -117,6 +119,12 @@ void TMainForm::FormCreate() {
   timer_.start();
 }
 
+void TMainForm::UseDialogs(const Dialogs& dialogs) {
+  const auto errorBox = options_.dialogs.errorBox;
+  options_.dialogs = dialogs;
+  options_.dialogs.errorBox = errorBox;
+}
+
 void TMainForm::FormDestroy() {
   BoardBitmap = Bitmap();
   BackgroundBitmap = Bitmap();
@@ -142,7 +150,10 @@ void TMainForm::LoadBitmaps() {
   std::string error;
   if (!LoadPicture(ProgramFolder + "digits.bmp", digitStrip_, error))
     std::fprintf(stderr, "blivoturnix: %s; the clock stays dark\n", error.c_str());
-  if (!LoadPicture(ProgramFolder + "dialog.bmp", dialogPicture_, error))
+  Bitmap dialog;
+  if (LoadPicture(ProgramFolder + "dialog.bmp", dialog, error))
+    dialogBackground_ = ImageOf(dialog).copy();
+  else
     std::fprintf(stderr, "blivoturnix: %s\n", error.c_str());
   clockBitmap_ = Bitmap(kTimboxWidth, kTimboxHeight);
 }
@@ -505,7 +516,9 @@ void TMainForm::FormClose() {
 }
 
 bool TMainForm::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && created_) FormActivate();
+  // The greeting's dialogs open once the activation itself is over.
+  if (e->type() == QEvent::WindowActivate && created_ && FirstActivation)
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
   return QWidget::event(e);
 }
 
@@ -513,6 +526,8 @@ void TMainForm::showEvent(QShowEvent* e) {
   if (!placed_ && created_) {
     PlaceWindow();
     placed_ = true;
+    // Without a window manager no activation may ever come; the first showing counts.
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
   }
   QWidget::showEvent(e);
 }

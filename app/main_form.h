@@ -40,6 +40,12 @@ class TMainForm : public QWidget, public PuzzleHost {
   // False when start-up failed; the program then ends without showing the window.
   bool created() const { return created_; }
 
+  // The dialogs, once they exist; the error box stays the one the form had.
+  void UseDialogs(const Dialogs& dialogs);
+  const Dialogs& dialogs() const { return options_.dialogs; }
+  // Bitmaps item 1: the marbled ground of the dialogs.
+  const QImage& dialogBackground() const { return dialogBackground_; }
+
   // Handlers, named as in the window's design.
   void FormActivate();
   bool FormCloseQuery();
@@ -120,7 +126,7 @@ class TMainForm : public QWidget, public PuzzleHost {
   QString rulesHint_;
 
   Bitmap digitStrip_;    // Bitmaps item 0
-  Bitmap dialogPicture_; // Bitmaps item 1
+  QImage dialogBackground_;  // Bitmaps item 1
   Bitmap clockBitmap_;
 
   WavePlayer waves_;

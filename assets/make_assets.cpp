@@ -41,6 +41,10 @@ int main(int argc, char* argv[]) {
   ok &= Save(assets::PaintToolBar(), folder.filePath("glyphs/toolbar.png"));
   ok &= Save(assets::PaintIcon(64), folder.filePath("glyphs/icon.png"));
   for (const auto& [name, glyph] : assets::PaintGlyphs()) ok &= Save(glyph, folder.filePath("glyphs/" + name + ".png"));
+  for (const auto& [name, glyph] : assets::PaintDialogGlyphs())
+    ok &= Save(glyph, folder.filePath("glyphs/" + name + ".png"));
+  ok &= Save(assets::PaintSplash(), folder.filePath("splash.png"));
+  ok &= Save(assets::PaintMakerLogo(), folder.filePath("glyphs/logo.png"));
   const std::pair<const char*, assets::Wave> sounds[] = {
       {"solved", assets::SolvedSound()},   {"hexagon", assets::HexagonMoveSound()},
       {"oktopus", assets::OktopusMoveSound()}, {"gripple", assets::GrippleMoveSound()},

@@ -17,5 +17,9 @@ QImage PaintToolBar();          // the tool bar's ground
 QImage PaintIcon(int size);     // the window icon
 // The tool-bar glyphs by name.
 std::map<QString, QImage> PaintGlyphs();
+// The glyphs of the dialogs' buttons by name.
+std::map<QString, QImage> PaintDialogGlyphs();
+QImage PaintSplash();      // 200 x 150, the title picture
+QImage PaintMakerLogo();   // 100 x 75
 
 }  // namespace assets

@@ -1,0 +1,59 @@
+// About the game: name, version, the maker and how to reach them.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <functional>
+
+class QPushButton;
+
+namespace blivo {
+
+// A text that opens an address when clicked: blue and underlined, yellow
+// while pressed. One the system cannot open stops being a link for the run.
+class LinkLabel : public QLabel {
+ public:
+  LinkLabel(const QString& caption, const QString& target, QWidget* parent);
+
+  // Opens the target; false if the system could not.
+  std::function<bool(const QString&)> open;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Colour(const char* colour);
+  QString target_;
+};
+
+class TTongueDlg;
+
+class TInfoDialog : public QDialog {
+ public:
+  TInfoDialog(QWidget* mainWindow, TTongueDlg& tongue, std::function<void()> applyMainLanguage);
+
+  void ApplyInfoLanguage();
+  void TongBtnClick();
+  void FormActivate();
+
+  QPushButton* tongueButton() const { return tongBtn_; }
+  LinkLabel* mailLink() const { return mail_; }
+  LinkLabel* siteLink() const { return site_; }
+  QLabel* codedLabel() const { return coded_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* main_;
+  TTongueDlg& tongue_;
+  std::function<void()> applyMainLanguage_;
+  QLabel* coded_;
+  QLabel* notice_;
+  LinkLabel* mail_;
+  LinkLabel* site_;
+  QPushButton* tongBtn_;
+};
+
+}  // namespace blivo

@@ -1,0 +1,25 @@
+// The greeting at start: the title picture, gone after three seconds or a click.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+namespace blivo {
+
+class TSplash : public QDialog {
+ public:
+  explicit TSplash(QWidget* parent = nullptr, int milliseconds = 3000);
+
+  void Click();
+  bool timedOut() const { return timedOut_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QTimer timer1_;
+  bool timedOut_ = false;
+};
+
+}  // namespace blivo
