@@ -19,6 +19,7 @@
 #include "app/main_texts.h"
 #include "app/program_state.h"
 #include "dialogs/chiffre.h"
+#include "help/hh.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/ticks.h"
@@ -78,6 +79,7 @@ void TMainForm::FormCreate() {
       std::chrono::system_clock::now().time_since_epoch().count()));
   setFixedSize(kBoardWidth, kToolBarHeight + kBoardHeight);
   LoadGlyphs();
+  helpSystem_ = std::make_unique<THookHelpSystem>(ProgramFolder + "tnix.chm", "", 0);
 
   store_ = std::make_unique<SettingsStore>(SettingsFilePath());
   const CommonSettings settings = ReadCommonSettings(*store_);
@@ -437,7 +439,7 @@ void TMainForm::TongueBtnClick() {
 
 void TMainForm::HelpBtnClick() {
   TimerOff();
-  options_.dialogs.help(German() ? 1 : 2);
+  ApplicationHelpContext(German() ? 1 : 2);
   TimerOn();
 }
 
@@ -504,6 +506,8 @@ bool TMainForm::FormCloseQuery() {
 
 void TMainForm::FormClose() {
   TimerOff();
+  helpSystem_.reset();
+  CloseAllHelp();
   CommonSettings s;
   s.mode = PuzzleMode;
   s.hmode = HexagonVariant;

@@ -24,6 +24,7 @@ class QToolButton;
 namespace blivo {
 
 class BoardBox;
+class THookHelpSystem;
 class PressButton;
 class TimBox;
 
@@ -114,6 +115,7 @@ class TMainForm : public QWidget, public PuzzleHost {
   bool created_ = false;
   bool placed_ = false;
   std::unique_ptr<SettingsStore> store_;
+  std::unique_ptr<THookHelpSystem> helpSystem_;
   QTimer timer_;
 
   QWidget* toolPanel_ = nullptr;

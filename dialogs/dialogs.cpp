@@ -15,7 +15,6 @@ Dialogs PlaceholderDialogs() {
   d.tongue = [] {};
   d.info = [] {};
   d.splash = [] {};
-  d.help = [](int) {};
   d.errorBox = [](const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
                     QString::fromStdString(text), QMessageBox::Ok);

@@ -20,7 +20,6 @@ struct Dialogs {
   std::function<void()> tongue;                  // language choice
   std::function<void()> info;                    // about the game
   std::function<void()> splash;                  // greeting at start
-  std::function<void(int context)> help;         // help topic 1 German, 2 English
   std::function<void(const std::string&)> errorBox;  // modal error message
 };
 

@@ -15,6 +15,7 @@
 
 #include "app/main_form.h"
 #include "app/program_state.h"
+#include "help/hh.h"
 #include "puzzle_fixture.h"
 #include "puzzles/gripple.h"
 #include "puzzles/hexagon.h"
@@ -35,7 +36,6 @@ class MainWindow : public ::testing::Test {
     dialogs.tongue = [this] { asked.push_back("tongue:" + Timer()); };
     dialogs.info = [this] { asked.push_back("info:" + Timer()); };
     dialogs.splash = [this] { asked.push_back("splash"); };
-    dialogs.help = [this](int context) { asked.push_back("help " + std::to_string(context) + ":" + Timer()); };
     dialogs.errorBox = [this](const std::string& text) { errors.push_back(text); };
   }
 
@@ -302,6 +302,13 @@ TEST_F(MainWindow, TheSolvedSequenceOffersTheTimeInTheRightList) {
 
 TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
   Start();
+  // The help button asks the program's help system, which the main window set up.
+  const HelpHandler windows = ApplicationHelpHandler();
+  ASSERT_TRUE(windows);
+  SetApplicationHelpHandler([this](int command, std::intptr_t data, bool&) {
+    asked.push_back("help " + std::to_string(command) + "/" + std::to_string(data) + ":" + Timer());
+    return true;
+  });
   form->cClick();
   EXPECT_TRUE(asked.empty()) << "pause only while running";
   GameState[Gripple] = Running;
@@ -311,8 +318,9 @@ TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
   form->TongueBtnClick();
   Language = 1;
   form->HelpBtnClick();
-  EXPECT_EQ(asked, (std::vector<std::string>{"pause:timer off", "info:timer off", "help 2:timer off",
-                                             "tongue:timer on", "help 1:timer off"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"pause:timer off", "info:timer off", "help 1/2:timer off",
+                                             "tongue:timer on", "help 1/1:timer off"}));
+  SetApplicationHelpHandler(windows);
   EXPECT_TRUE(form->timerEnabled());
   form->ApplyLanguage();
   EXPECT_EQ(form->timeLabel()->text(), "Zeit:");
