@@ -43,50 +43,31 @@ QImage Smile() {
   return c;
 }
 
-QImage Cross() {
+// A stroke drawn twice, dark and wide under light and narrow: an inked mark.
+QImage InkedMark(const QPainterPath& path, QColor dark, QColor light) {
   QImage c = Canvas(18, 18);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Stroke(QColor(0x9a, 0x10, 0x18), 4.2));
-  p.drawLine(QPointF(4, 4), QPointF(14, 14));
-  p.drawLine(QPointF(14, 4), QPointF(4, 14));
-  p.setPen(Stroke(QColor(0xe8, 0x30, 0x38), 2.4));
-  p.drawLine(QPointF(4, 4), QPointF(14, 14));
-  p.drawLine(QPointF(14, 4), QPointF(4, 14));
+  p.strokePath(path, Stroke(dark, 4.2));
+  p.strokePath(path, Stroke(light, 2.4));
   return c;
+}
+
+QImage Cross() {
+  QPainterPath cross;
+  cross.moveTo(4, 4);
+  cross.lineTo(14, 14);
+  cross.moveTo(14, 4);
+  cross.lineTo(4, 14);
+  return InkedMark(cross, QColor(0x9a, 0x10, 0x18), QColor(0xe8, 0x30, 0x38));
 }
 
 QImage Tick() {
-  QImage c = Canvas(18, 18);
-  QPainter p(&c);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Stroke(QColor(0x1a, 0x6a, 0x24), 4.2));
-  p.drawPolyline(QPolygonF({{3.0, 9.5}, {7.5, 14.0}, {15.0, 4.0}}));
-  p.setPen(Stroke(QColor(0x3c, 0xc0, 0x50), 2.4));
-  p.drawPolyline(QPolygonF({{3.0, 9.5}, {7.5, 14.0}, {15.0, 4.0}}));
-  return c;
-}
-
-QImage Lips(int size) {
-  QImage c = Canvas(size, size);
-  QPainter p(&c);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 20.0, size / 20.0);
-  QPainterPath upper;
-  upper.moveTo(1, 10);
-  upper.cubicTo(5, 3, 8, 4, 10, 6.5);
-  upper.cubicTo(12, 4, 15, 3, 19, 10);
-  upper.cubicTo(14, 9, 6, 9, 1, 10);
-  QPainterPath lower;
-  lower.moveTo(1, 10.5);
-  lower.cubicTo(6, 11, 14, 11, 19, 10.5);
-  lower.cubicTo(15, 17.5, 5, 17.5, 1, 10.5);
-  p.setPen(Stroke(QColor(0x7a, 0x0c, 0x18), 0.8));
-  p.setBrush(QColor(0xd8, 0x20, 0x38));
-  p.drawPath(upper);
-  p.setBrush(QColor(0xe8, 0x3a, 0x50));
-  p.drawPath(lower);
-  return c;
+  QPainterPath tick;
+  tick.moveTo(3, 9.5);
+  tick.lineTo(7.5, 14);
+  tick.lineTo(15, 4);
+  return InkedMark(tick, QColor(0x1a, 0x6a, 0x24), QColor(0x3c, 0xc0, 0x50));
 }
 
 void Stripes(QPainter& p, const QRectF& r, std::initializer_list<QColor> colours, bool vertical) {
@@ -171,6 +152,28 @@ QImage GermanFlags() {
 
 }  // namespace
 
+QImage PaintLips(int size) {
+  QImage c = Canvas(size, size);
+  QPainter p(&c);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 20.0, size / 20.0);
+  QPainterPath upper;
+  upper.moveTo(1, 10);
+  upper.cubicTo(5, 3, 8, 4, 10, 6.5);
+  upper.cubicTo(12, 4, 15, 3, 19, 10);
+  upper.cubicTo(14, 9, 6, 9, 1, 10);
+  QPainterPath lower;
+  lower.moveTo(1, 10.5);
+  lower.cubicTo(6, 11, 14, 11, 19, 10.5);
+  lower.cubicTo(15, 17.5, 5, 17.5, 1, 10.5);
+  p.setPen(Stroke(QColor(0x7a, 0x0c, 0x18), 0.8));
+  p.setBrush(QColor(0xd8, 0x20, 0x38));
+  p.drawPath(upper);
+  p.setBrush(QColor(0xe8, 0x3a, 0x50));
+  p.drawPath(lower);
+  return c;
+}
+
 QImage PaintSplash() {
   QImage splash = Marble(200, 150, QColor(0x12, 0x18, 0x3a), QColor(0x4c, 0x5c, 0xa8), 91, 40.0);
   QPainter p(&splash);
@@ -213,7 +216,7 @@ QImage PaintMakerLogo() {
 
 std::map<QString, QImage> PaintDialogGlyphs() {
   return {{"door", Door()},       {"smile", Smile()},         {"cross", Cross()},
-          {"tick", Tick()},       {"lips", Lips(15)},         {"flags-english", EnglishFlags()},
+          {"tick", Tick()},       {"lips", PaintLips(15)},         {"flags-english", EnglishFlags()},
           {"flags-german", GermanFlags()}};
 }
 

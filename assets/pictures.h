@@ -19,6 +19,7 @@ QImage PaintIcon(int size);     // the window icon
 std::map<QString, QImage> PaintGlyphs();
 // The glyphs of the dialogs' buttons by name.
 std::map<QString, QImage> PaintDialogGlyphs();
+QImage PaintLips(int size);  // the language glyph, square
 QImage PaintSplash();      // 200 x 150, the title picture
 QImage PaintMakerLogo();   // 100 x 75
 

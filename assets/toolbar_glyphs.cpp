@@ -157,23 +157,6 @@ void WeddingGlyph(QPainter& p) {
   p.drawEllipse(QPointF(10, 14.5), 1.9, 1.9);
 }
 
-void Lips(QPainter& p) {
-  QPainterPath upper;
-  upper.moveTo(2, 10);
-  upper.cubicTo(5, 4, 8, 5, 10, 7);
-  upper.cubicTo(12, 5, 15, 4, 18, 10);
-  upper.cubicTo(14, 9, 6, 9, 2, 10);
-  QPainterPath lower;
-  lower.moveTo(2, 10.5);
-  lower.cubicTo(6, 11, 14, 11, 18, 10.5);
-  lower.cubicTo(15, 16.5, 5, 16.5, 2, 10.5);
-  p.setPen(Stroke(QColor(0x7a, 0x0c, 0x18), 0.8));
-  p.setBrush(QColor(0xd8, 0x20, 0x38));
-  p.drawPath(upper);
-  p.setBrush(QColor(0xe8, 0x3a, 0x50));
-  p.drawPath(lower);
-}
-
 void Letter(QPainter& p, const QString& text, QColor ground) {
   PaintBall(p, QRectF(1, 1, 18, 18), ground);
   QFont font("Liberation Serif");
@@ -213,7 +196,7 @@ std::map<QString, QImage> PaintGlyphs() {
       {"music", Glyph(20, Music)},      {"highscore", Glyph(20, Cup)},
       {"exit", Glyph(20, Door)},        {"gripple", Glyph(20, GrippleGlyph)},
       {"hexagon", Glyph(20, HexagonGlyph)}, {"oktopus", Glyph(20, OktopusGlyph)},
-      {"wedding", Glyph(20, WeddingGlyph)}, {"tongue", Glyph(20, Lips)},
+      {"wedding", Glyph(20, WeddingGlyph)}, {"tongue", PaintLips(20)},
       {"help", Glyph(20, Help)},        {"info", Glyph(20, Info)},
       {"blivo", Blivo()},
   };
