@@ -12,6 +12,8 @@ namespace blivo {
 
 bool AudioDeviceReady() {
   static const bool ready = [] {
+    // The game ends on SIGTERM and SIGINT like any program; SDL must not take them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       std::fprintf(stderr, "blivoturnix: no audio output (%s); playing without sound\n", SDL_GetError());
       return false;

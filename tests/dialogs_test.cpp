@@ -19,22 +19,13 @@
 #include "dialogs/splash.h"
 #include "dialogs/tongue_dialog.h"
 #include "platform/paths.h"
+#include "modal.h"
 #include "puzzle_fixture.h"
 
 namespace blivo {
 namespace {
 
-// Runs `act` once the modal dialog is up, from inside its own event loop.
-void WhenShown(QDialog& dialog, std::function<void()> act) {
-  auto* timer = new QTimer(&dialog);
-  QObject::connect(timer, &QTimer::timeout, &dialog, [&dialog, timer, act] {
-    if (!dialog.isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act();
-  });
-  timer->start(5);
-}
+using testing::WhenShown;
 
 class DialogTest : public ::testing::Test {
  protected:
