@@ -278,6 +278,22 @@ TEST_F(MainWindow, TheOptionButtonsDiagonalChoosesTheDirection) {
   EXPECT_EQ(asked, std::vector<std::string>{"newGame:timer off"});
 }
 
+TEST_F(MainWindow, WeddingShowsTheTargetOfItsVariantAlsoAfterASwitch) {
+  Start();
+  form->SelectPuzzle(Wedding);
+  form->OptionBtnMouseDown(20, 3);
+  form->OptionBtnMouseDown(20, 3);
+  ASSERT_EQ(WeddingVariant, 3);
+  form->SelectPuzzle(Gripple);
+  form->SelectPuzzle(Wedding);
+  for (int y = 0; y < 45; ++y)
+    for (int x = 0; x < 72; ++x)
+      ASSERT_EQ(BackgroundBitmap.pixel(420 + x, 8 + y), BackgroundBitmap.pixel(500 + x, 90 + y)) << x << "," << y;
+  form->show();
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(Stored("common/wmode"), "3");
+}
+
 TEST_F(MainWindow, TheSolvedSequenceOffersTheTimeInTheRightList) {
   Store("common/mode", "3");
   Store("common/wmode", "4");
