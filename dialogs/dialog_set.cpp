@@ -10,9 +10,10 @@ namespace blivo {
 
 DialogSet::DialogSet(QWidget* mainWindow, const QImage& background, std::function<void()> applyMainLanguage)
     : background_(background) {
+  // The order the game has always made them in.
   splash_ = std::make_unique<TSplash>(mainWindow);
+  info_ = std::make_unique<TInfoDialog>(mainWindow, [this] { tongue_->exec(); }, std::move(applyMainLanguage));
   tongue_ = std::make_unique<TTongueDlg>(mainWindow);
-  info_ = std::make_unique<TInfoDialog>(mainWindow, *tongue_, std::move(applyMainLanguage));
   done_ = std::make_unique<TDoneDlg>(mainWindow, background_);
   endGame_ = std::make_unique<TEndGameDlg>(mainWindow, background_);
   highscore_ = std::make_unique<THighscoreDlg>(mainWindow, background_);

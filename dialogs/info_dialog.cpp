@@ -9,7 +9,6 @@
 #include "app/program_state.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/tongue_dialog.h"
 
 namespace blivo {
 
@@ -57,10 +56,11 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent*) {
   }
 }
 
-TInfoDialog::TInfoDialog(QWidget* mainWindow, TTongueDlg& tongue, std::function<void()> applyMainLanguage)
+TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<void()> chooseLanguage,
+                         std::function<void()> applyMainLanguage)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       main_(mainWindow),
-      tongue_(tongue),
+      chooseLanguage_(std::move(chooseLanguage)),
       applyMainLanguage_(std::move(applyMainLanguage)) {
   setObjectName("InfoDialog");
   setModal(true);
@@ -121,7 +121,7 @@ void TInfoDialog::ApplyInfoLanguage() {
 }
 
 void TInfoDialog::TongBtnClick() {
-  tongue_.exec();
+  if (chooseLanguage_) chooseLanguage_();
   ApplyInfoLanguage();
   if (applyMainLanguage_) applyMainLanguage_();
 }

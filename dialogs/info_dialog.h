@@ -27,11 +27,10 @@ class LinkLabel : public QLabel {
   QString target_;
 };
 
-class TTongueDlg;
-
 class TInfoDialog : public QDialog {
  public:
-  TInfoDialog(QWidget* mainWindow, TTongueDlg& tongue, std::function<void()> applyMainLanguage);
+  // chooseLanguage shows the language dialog; applyMainLanguage relabels the main window.
+  TInfoDialog(QWidget* mainWindow, std::function<void()> chooseLanguage, std::function<void()> applyMainLanguage);
 
   void ApplyInfoLanguage();
   void TongBtnClick();
@@ -47,7 +46,7 @@ class TInfoDialog : public QDialog {
 
  private:
   QWidget* main_;
-  TTongueDlg& tongue_;
+  std::function<void()> chooseLanguage_;
   std::function<void()> applyMainLanguage_;
   QLabel* coded_;
   QLabel* notice_;
