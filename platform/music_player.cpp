@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/audio_device.h"
 
@@ -13,6 +14,25 @@ struct MusicPlayer::Impl {
   bool paused = false;
 };
 
+namespace {
+
+// A standard MIDI file starts with its header chunk and a track chunk after
+// it; a RIFF-wrapped one says RMID. The synthesizer would take anything and
+// play silence, so other files are turned away here.
+bool LooksLikeMidi(const std::string& file) {
+  std::FILE* in = std::fopen(file.c_str(), "rb");
+  if (!in) return false;
+  unsigned char head[22] = {};
+  const std::size_t got = std::fread(head, 1, sizeof head, in);
+  std::fclose(in);
+  if (got >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "RMID", 4) == 0) return true;
+  if (got < 22 || std::memcmp(head, "MThd", 4) != 0) return false;
+  const unsigned length = head[4] << 24 | head[5] << 16 | head[6] << 8 | head[7];
+  return length == 6 && std::memcmp(head + 14, "MTrk", 4) == 0;
+}
+
+}  // namespace
+
 MusicPlayer::MusicPlayer() : impl_(new Impl) {}
 
 MusicPlayer::~MusicPlayer() {
@@ -22,6 +42,10 @@ MusicPlayer::~MusicPlayer() {
 
 bool MusicPlayer::open(const std::string& file) {
   close();
+  if (!LooksLikeMidi(file)) {
+    std::fprintf(stderr, "blivoturnix: %s is not a MIDI file; it stays silent\n", file.c_str());
+    return false;
+  }
   if (!AudioDeviceReady()) return false;
   impl_->music = Mix_LoadMUS(file.c_str());
   if (!impl_->music) {

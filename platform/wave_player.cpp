@@ -36,6 +36,14 @@ void WavePlayer::play(int n) {
   if (chunk) Mix_PlayChannel(0, chunk, 0);
 }
 
+int WavePlayer::playing() const {
+  if (impl_->chunks.empty() || !Mix_Playing(0)) return 0;
+  Mix_Chunk* now = Mix_GetChunk(0);
+  for (std::size_t i = 0; i < impl_->chunks.size(); ++i)
+    if (impl_->chunks[i] == now) return static_cast<int>(i) + 1;
+  return 0;
+}
+
 int WavePlayer::loaded() const {
   int n = 0;
   for (Mix_Chunk* chunk : impl_->chunks) n += chunk != nullptr;

@@ -20,6 +20,8 @@ class WavePlayer {
   // Starts sound n and returns at once; nothing without an audio device.
   void play(int n);
   int loaded() const;
+  // The sound that is playing now, 0 for none.
+  int playing() const;
 
  private:
   struct Impl;

@@ -137,6 +137,8 @@ TEST_F(MainWindow, TurnsStartTheClockAndOnlyTheRunningPuzzleCounts) {
   form->TimerTimer();
   EXPECT_EQ(PlayTime[Gripple], 0);
 
+  // A board whose middle plate holds four colours, so the turn shows.
+  GrippleBoard = {{{1, 2, 3, 4}, {2, 3, 4, 1}, {3, 4, 1, 2}, {4, 1, 2, 3}}};
   const GrippleGrid board = GrippleBoard;
   Click(Qt::LeftButton, 165, 165);
   EXPECT_EQ(GameState[Gripple], Running);
