@@ -15,6 +15,7 @@ struct CommonSettings {
   int wmode = 1;
   bool sound = true;
   bool music = true;
+  bool operator==(const CommonSettings&) const = default;
 };
 
 // Reads the section with its defaults; variants are clamped into range and a

@@ -179,15 +179,15 @@ QImage PaintSplash() {
   QPainter p(&splash);
   p.setRenderHint(QPainter::Antialiasing);
   p.drawImage(QRectF(68, 14, 64, 64), PaintIcon(64));
-  PaintTitle(p, QRectF(0, 80, 200, 34), "Blivo Turnix", 26, QColor(0xf4, 0xdc, 0x9a));
+  PaintTitle(p, QRectF(0, 80, 200, 34), "Blivo Turnix", 26, kTitleGold);
   QFont small("Liberation Sans");
   small.setPixelSize(10);
   p.setFont(small);
   p.setPen(QColor(0xe0, 0xe4, 0xf4));
   p.drawText(QRectF(0, 114, 200, 18), Qt::AlignCenter, "Gripple \u00b7 Hexagon \u00b7 Oktopus \u00b7 Wedding");
-  p.setPen(QColor(0xf4, 0xdc, 0x9a));
+  p.setPen(kTitleGold);
   p.drawText(QRectF(0, 130, 200, 16), Qt::AlignCenter, "V1.6");
-  p.setPen(QPen(QColor(0xf4, 0xdc, 0x9a), 2));
+  p.setPen(QPen(kTitleGold, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(1, 1, 198, 148));
   return splash;

@@ -70,7 +70,7 @@ QImage PaintGripplePicture() {
     p.setClipRect(0, 0, 500, 333);
     PaintPlates(p);
     PaintTargetPanel(p);
-    PaintTitle(p, QRectF(300, 245, 183, 74), "GRIPPLE", 34, QColor(0xf4, 0xdc, 0x9a));
+    PaintTitle(p, QRectF(300, 245, 183, 74), "GRIPPLE", 34, kTitleGold);
   }
   for (int v = 1; v <= 4; ++v) {
     const Sprite big = SplitSprite(Piece(50, v - 1));

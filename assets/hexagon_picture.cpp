@@ -85,7 +85,7 @@ QImage Scene(const QImage& ground, const Variant& v) {
     const double a = k * std::numbers::pi / 3;
     hexagon << QPointF(kCentreX + v.halfWidth * std::cos(a), kCentreY - v.halfHeight / std::sin(std::numbers::pi / 3) * std::sin(a) * 1.0);
   }
-  p.setPen(QPen(QColor(0xf4, 0xdc, 0x9a), 1.6));
+  p.setPen(QPen(kTitleGold, 1.6));
   p.drawPolygon(hexagon);
   return scene;
 }
@@ -104,7 +104,7 @@ QImage PaintHexagonPicture() {
   QImage ground = Marble(500, 333, QColor(0x24, 0x1a, 0x10), QColor(0x8c, 0x6a, 0x40), 23);
   {
     QPainter p(&ground);
-    PaintTitle(p, QRectF(415, 10, 70, 310), "H\nE\nX\nA\nG\nO\nN", 30, QColor(0xf4, 0xdc, 0x9a));
+    PaintTitle(p, QRectF(415, 10, 70, 310), "H\nE\nX\nA\nG\nO\nN", 30, kTitleGold);
   }
   QImage sheet = BoardSheet(532, 597, Scene(ground, kVariants[0]));
   const QImage second = Scene(ground, kVariants[1]);

@@ -94,7 +94,7 @@ QImage PaintOktopusPicture() {
     QPainter p(&sheet);
     p.setClipRect(0, 0, 500, 333);
     PaintPlaces(p);
-    PaintTitle(p, QRectF(390, 10, 96, 204), "O\nK\nT\nO\nP\nU\nS", 26, QColor(0xf4, 0xdc, 0x9a));
+    PaintTitle(p, QRectF(390, 10, 96, 204), "O\nK\nT\nO\nP\nU\nS", 26, kTitleGold);
   }
   for (int f = 0; f < 3; ++f) {
     const Sprite plate = SplitSprite(Plate(f));

@@ -49,6 +49,9 @@ QImage BoardSheet(int width, int height, const QImage& ground);
 // A raised golden frame with a soft shadow, around a picture or a panel.
 void PaintGoldFrame(QPainter& p, const QRectF& rect, qreal radius);
 
+// The pale gold of the titles and frames on every board.
+inline const QColor kTitleGold{0xf4, 0xdc, 0x9a};
+
 // Engraved text, light on dark ground.
 void PaintTitle(QPainter& p, const QRectF& rect, const QString& text, int pixelSize, QColor colour,
                 Qt::Alignment align = Qt::AlignCenter);

@@ -102,7 +102,7 @@ QImage PaintWeddingPicture() {
     p.setClipRect(0, 0, 500, 333);
     PaintTracks(p);
     PaintGoldFrame(p, QRectF(416, 4, 80, 53), 6);
-    PaintTitle(p, QRectF(335, 288, 152, 36), "WEDDING", 28, QColor(0xf4, 0xdc, 0x9a));
+    PaintTitle(p, QRectF(335, 288, 152, 36), "WEDDING", 28, kTitleGold);
   }
   // The frame's inside shows the first target until the game puts its own there.
   Place(sheet, 420, 8, TargetPicture(kVariants[0]));

@@ -83,7 +83,7 @@ QImage PaintIcon(int size) {
   QLinearGradient ground(0, 0, 64, 64);
   ground.setColorAt(0, QColor(0x3c, 0x4c, 0x8c));
   ground.setColorAt(1, QColor(0x12, 0x18, 0x3a));
-  p.setPen(QPen(QColor(0xf4, 0xdc, 0x9a), 2.5));
+  p.setPen(QPen(kTitleGold, 2.5));
   p.setBrush(ground);
   p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
   // Four balls turning about the centre: the game in one picture.

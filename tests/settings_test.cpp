@@ -25,13 +25,8 @@ class SettingsFile : public ::testing::Test {
 
 TEST_F(SettingsFile, AnEmptyStoreGivesTheDefaults) {
   const SettingsStore store(path());
-  const CommonSettings s = ReadCommonSettings(store);
-  EXPECT_EQ(s.tongue, -1);
-  EXPECT_EQ(s.mode, 0);
-  EXPECT_EQ(s.hmode, 1);
-  EXPECT_EQ(s.wmode, 1);
-  EXPECT_TRUE(s.sound);
-  EXPECT_TRUE(s.music);
+  // tongue -1, Gripple, variants 1 and 1, sound and music on.
+  EXPECT_EQ(ReadCommonSettings(store), (CommonSettings{-1, 0, 1, 1, true, true}));
 }
 
 TEST_F(SettingsFile, StoredValuesAreClampedOrFallBack) {
@@ -69,13 +64,7 @@ TEST_F(SettingsFile, WrittenSettingsReadBackAsTextTheyWereWrittenAs) {
   for (const char* line : {"tongue=1", "mode=3", "hmode=2", "wmode=4", "sound=0", "music=1"})
     EXPECT_TRUE(text.contains(line)) << line << " in\n" << text.toStdString();
   const SettingsStore again(path());
-  const CommonSettings s = ReadCommonSettings(again);
-  EXPECT_EQ(s.tongue, 1);
-  EXPECT_EQ(s.mode, 3);
-  EXPECT_EQ(s.hmode, 2);
-  EXPECT_EQ(s.wmode, 4);
-  EXPECT_FALSE(s.sound);
-  EXPECT_TRUE(s.music);
+  EXPECT_EQ(ReadCommonSettings(again), (CommonSettings{1, 3, 2, 4, false, true}));
 }
 
 TEST_F(SettingsFile, AnUnquotedTextWithCommasReadsAsItsText) {
