@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 
 namespace blivo {
 
@@ -11,6 +12,18 @@ QImage ImageOf(const Bitmap& bitmap) {
   if (bitmap.empty()) return {};
   return QImage(reinterpret_cast<const uchar*>(bitmap.scanLine(0)), bitmap.width(), bitmap.height(),
                 bitmap.width() * 4, QImage::Format_RGB32);
+}
+
+void PaintBitmap(QPainter& painter, const Bitmap& bitmap) {
+  // Always the whole bitmap, clipped to what needs painting: every paint then
+  // maps pixels to screen pixels the same way, whatever the scale.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  const QImage image = ImageOf(bitmap);
+  if (!image.isNull()) painter.drawImage(QRect(0, 0, bitmap.width(), bitmap.height()), image);
+}
+
+QPoint PixelAt(QPointF position) {
+  return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
 }
 
 BoardBox::BoardBox(QWidget* parent, const Bitmap& screen) : QWidget(parent), screen_(screen) {
@@ -32,19 +45,17 @@ void BoardBox::paintEvent(QPaintEvent* event) {
     inPaint_ = false;
   }
   QPainter painter(this);
-  const QImage image = ImageOf(screen_);
-  if (image.isNull()) {
+  if (screen_.empty()) {
     painter.fillRect(event->rect(), Qt::black);
     return;
   }
-  painter.drawImage(event->rect(), image, event->rect());
+  PaintBitmap(painter, screen_);
 }
 
 void BoardBox::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown) {
-    const QPoint p = event->position().toPoint();
-    onMouseDown(event->button(), p.x(), p.y());
-  }
+  if (!onMouseDown) return;
+  const QPoint p = PixelAt(event->position());
+  onMouseDown(event->button(), p.x(), p.y());
 }
 
 bool BoardBox::event(QEvent* event) {
@@ -64,11 +75,17 @@ TimBox::TimBox(QWidget* parent, const Bitmap& digits) : QWidget(parent), digits_
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void TimBox::show(bool insidePaint) {
+  if (insidePaint)
+    update();
+  else if (isVisible())
+    repaint();
+}
+
 void TimBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
-  const QImage image = ImageOf(digits_);
-  if (!image.isNull()) painter.drawImage(0, 0, image);
+  PaintBitmap(painter, digits_);
 }
 
 void PressButton::mousePressEvent(QMouseEvent* event) {
@@ -76,7 +93,7 @@ void PressButton::mousePressEvent(QMouseEvent* event) {
   // a modal question opened here would swallow.
   event->accept();
   if (onPress) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = PixelAt(event->position());
     onPress(p.x(), p.y());
   }
 }

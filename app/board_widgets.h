@@ -1,5 +1,7 @@
 // The widgets that show raster bitmaps: the board, the clock digits, and the
-// option button that acts on the press itself.
+// option button that acts on the press itself. On a scaled screen every
+// pixel of a bitmap becomes a block of screen pixels, never blurred, and a
+// press anywhere on a block means that pixel.
 #pragma once
 
 #include <QToolButton>
@@ -8,10 +10,16 @@
 
 #include "platform/raster.h"
 
+class QPainter;
+
 namespace blivo {
 
 // Wraps a bitmap's pixels for painting, without copying them.
 QImage ImageOf(const Bitmap& bitmap);
+// Paints the whole bitmap at (0, 0), one bitmap pixel per pixel of the game.
+void PaintBitmap(QPainter& painter, const Bitmap& bitmap);
+// The pixel of the game under a pointer position.
+QPoint PixelAt(QPointF position);
 
 // The board: shows BoardScreen. A paint that the window system asks for first
 // lets the puzzle draw the whole board; a change the puzzle makes outside a
@@ -41,6 +49,8 @@ class BoardBox : public QWidget {
 class TimBox : public QWidget {
  public:
   TimBox(QWidget* parent, const Bitmap& digits);
+  // Puts the digits on the screen now, or with the paint in progress.
+  void show(bool insidePaint);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

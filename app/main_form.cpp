@@ -1,39 +1,38 @@
 #include "app/main_form.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QToolButton>
-#include <QUrl>
 #include <chrono>
-#include <cstdio>
 
 #include "app/board_widgets.h"
 #include "app/clock_display.h"
 #include "app/common_settings.h"
 #include "app/main_texts.h"
-#include "app/program_state.h"
+#include "app/timer_guard.h"
+#include "app/tool_bar.h"
+#include "app/window_placement.h"
 #include "dialogs/chiffre.h"
 #include "help/hh.h"
+#include "help/pages/help.h"
+#include "platform/embedded_assets.h"
+#include "platform/fonts.h"
+#include "platform/open_link.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
+#include "platform/report.h"
 #include "platform/ticks.h"
 #include "puzzles/current_puzzle.h"
 #include "puzzles/hexagon.h"
 #include "puzzles/wedding.h"
+#include "state/identity.h"
+#include "state/program_state.h"
 
 namespace blivo {
 
 namespace {
-
-constexpr int kToolBarHeight = 33;
-constexpr const char* kCaption = "Blivo Turnix V1.6";
-constexpr const char* kMakerSite = "https://blivogames.example/";
 
 constexpr bool kOptionAvailable[kPuzzleCount] = {false, true, false, true};
 
@@ -41,8 +40,8 @@ constexpr bool kOptionAvailable[kPuzzleCount] = {false, true, false, true};
 constexpr QRect kRulesShapeBounds[kPuzzleCount] = {
     {300, 245, 183, 74}, {415, 10, 70, 310}, {390, 10, 96, 204}, {335, 288, 152, 36}};
 
-constexpr const char* kSoundFiles[] = {"solved.wav", "hexagon.wav", "oktopus.wav", "gripple.wav",
-                                       "wedding.wav"};
+// The sounds in the order PlayWave numbers them.
+constexpr const char* kWaveList[] = {"solved", "hexagon", "oktopus", "gripple", "wedding"};
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
@@ -52,22 +51,35 @@ TMainForm::TMainForm(Options options) : options_(std::move(options)) {
   setObjectName("MainForm");
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowTitleHint);
-  QFont font("Liberation Sans");
-  font.setPixelSize(13);
-  setFont(font);
+  setFont(SansFont(13));
+  setFixedSize(kBoardWidth, kToolBarHeight + kBoardHeight);
   timer_.setInterval(200);
   connect(&timer_, &QTimer::timeout, this, [this] { TimerTimer(); });
-  BuildToolBar();
+  toolBar_ = std::make_unique<ToolBar>(this, clockBitmap_, [this](int x, int y) { OptionBtnMouseDown(x, y); });
+  box_ = new BoardBox(this, BoardScreen.bitmap);
+  box_->setObjectName("box");
+  box_->setGeometry(0, kToolBarHeight, kBoardWidth, kBoardHeight);
+  box_->onPaint = [this] { boxPaint(); };
+  box_->onMouseDown = [this](Qt::MouseButton b, int x, int y) { boxMouseDown(b, x, y); };
+  box_->tipAt = [this](QPoint p) {
+    if (!rulesShape_.contains(p + QPoint(0, kToolBarHeight))) return QString();
+    return QString(rulesHint_).replace('\r', '\n');
+  };
+  ConnectToolBar();
   FormCreate();
 }
 
 TMainForm::~TMainForm() {
   timer_.stop();
   if (created_) {
-    if (placed_) WriteWindowPlacement();
+    if (placed_)
+      if (const auto placement = MainWindowPlacement(*this)) {
+        store_->writeText("common", "MainForm", *placement);
+        store_->flush();
+      }
     FormDestroy();
   }
-  if (BoardScreen.shown) BoardScreen.shown = nullptr;
+  BoardScreen.shown = nullptr;
   SetPuzzleHost(nullptr);
 }
 
@@ -75,10 +87,8 @@ void TMainForm::FormCreate() {
   ProgramFolder = options_.programFolder.empty() ? ExecutableFolder() : options_.programFolder;
   if (ProgramFolder.back() != '/') ProgramFolder += '/';
   ScoreCipher.Setup("", 0);
-  Randomize(static_cast<std::uint32_t>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
-  setFixedSize(kBoardWidth, kToolBarHeight + kBoardHeight);
-  LoadGlyphs();
+  Randomize(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+  setWindowIcon(GameIcon());
   helpSystem_ = std::make_unique<THookHelpSystem>(ProgramFolder + "tnix.chm", "", 0);
 
   store_ = std::make_unique<SettingsStore>(SettingsFilePath());
@@ -87,24 +97,27 @@ void TMainForm::FormCreate() {
   PuzzleMode = static_cast<std::uint8_t>(settings.mode);
   HexagonVariant = settings.hmode;
   WeddingVariant = settings.wmode;
-  button("soundbtn")->setChecked(settings.sound);
-  button("MidiBtn")->setChecked(settings.music);
+  soundOn_ = settings.sound;
+  musicOn_ = settings.music;
+  button("soundbtn")->setChecked(soundOn_);
+  button("MidiBtn")->setChecked(musicOn_);
 
   std::string error;
   if (!LoadBackground(PuzzleMode, error)) {
-    std::fprintf(stderr, "blivoturnix: %s\n", error.c_str());
-    options_.dialogs.errorBox(German() ? "Zuwenig Speicher! Programm wird beendet."
-                                       : "Not enough memory! Program aborted.");
+    ReportProblem(error);
+    options_.dialogs.errorBox(German() ? "Zuwenig Speicher! Programm wird beendet." : "Not enough memory! Program aborted.");
     return;
   }
   BoardBitmap = Bitmap(kBoardWidth, kBoardHeight);
   BoardScreen.bitmap = Bitmap(kBoardWidth, kBoardHeight);
   BoardScreen.shown = [this](const Rect& r) { box_->show(r); };
   SetPuzzleHost(this);
-  LoadBitmaps();
+  digitStrip_ = EmbeddedBitmap("digits");
+  dialogBackground_ = EmbeddedPicture("dialog");
+  clockBitmap_ = Bitmap(kTimboxPlace.width(), kTimboxPlace.height());
   LoadSounds();
 
-  puzzleButtons_[PuzzleMode]->setChecked(true);
+  toolBar_->puzzleButton(PuzzleMode)->setChecked(true);
   for (int m = 0; m < kPuzzleCount; ++m) {
     GameState[m] = Untouched;
     PlayTime[m] = 0;
@@ -119,6 +132,19 @@ void TMainForm::FormCreate() {
   setWindowTitle(kCaption);
   created_ = true;
   timer_.start();
+}
+
+void TMainForm::ConnectToolBar() {
+  connect(toolBar_->puzzleGroup(), &QButtonGroup::idClicked, this, [this](int m) { SelectPuzzle(m); });
+  const std::pair<const char*, void (TMainForm::*)()> clicks[] = {
+      {"MixBtn", &TMainForm::MixBtnClick},     {"PauseBtn", &TMainForm::cClick},
+      {"soundbtn", &TMainForm::SoundBtnClick}, {"MidiBtn", &TMainForm::MidiBtnClick},
+      {"HighScoreBtn", &TMainForm::HighScoreBtnClick}, {"ExitBtn", &TMainForm::ExitBtnClick},
+      {"TongueBtn", &TMainForm::TongueBtnClick}, {"HelpBtn", &TMainForm::HelpBtnClick},
+      {"InfoBtn", &TMainForm::InfoBtnClick},   {"BlivoBtn", &TMainForm::BlivoBtnClick},
+  };
+  for (const auto& [name, handler] : clicks)
+    connect(button(name), &QToolButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
 }
 
 void TMainForm::UseDialogs(const Dialogs& dialogs) {
@@ -139,150 +165,25 @@ bool TMainForm::LoadBackground(int mode, std::string& error) {
   if (!LoadPicture(path, picture, error)) return false;
   const PictureSize need = PuzzlePictureMinimum(mode);
   if (picture.width() < need.width || picture.height() < need.height) {
-    error = path + ": the picture is " + std::to_string(picture.width()) + " x " +
-            std::to_string(picture.height()) + " pixels, it needs at least " +
-            std::to_string(need.width) + " x " + std::to_string(need.height);
+    error = path + ": the picture is " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) +
+            " pixels, it needs at least " + std::to_string(need.width) + " x " + std::to_string(need.height);
     return false;
   }
   BackgroundBitmap = std::move(picture);
   return true;
 }
 
-void TMainForm::LoadBitmaps() {
-  std::string error;
-  if (!LoadPicture(ProgramFolder + "digits.bmp", digitStrip_, error))
-    std::fprintf(stderr, "blivoturnix: %s; the clock stays dark\n", error.c_str());
-  Bitmap dialog;
-  if (LoadPicture(ProgramFolder + "dialog.bmp", dialog, error))
-    dialogBackground_ = ImageOf(dialog).copy();
-  else
-    std::fprintf(stderr, "blivoturnix: %s\n", error.c_str());
-  clockBitmap_ = Bitmap(kTimboxWidth, kTimboxHeight);
-}
-
-void TMainForm::LoadGlyphs() {
-  const QString folder = QString::fromStdString(ProgramFolder) + "glyphs/";
-  auto picture = [&](const QString& name) {
-    QPixmap pixmap(folder + name + ".png");
-    if (pixmap.isNull())
-      std::fprintf(stderr, "blivoturnix: %s: cannot read the picture\n",
-                   (folder + name + ".png").toLocal8Bit().constData());
-    return pixmap;
-  };
-  for (QToolButton* b : toolPanel_->findChildren<QToolButton*>()) {
-    const QPixmap glyph = picture(b->property("glyph").toString());
-    b->setIcon(glyph);
-    b->setIconSize(glyph.size());
-  }
-  QPalette panel = toolPanel_->palette();
-  const QPixmap bar = picture("toolbar");
-  if (!bar.isNull()) panel.setBrush(QPalette::Window, bar);
-  toolPanel_->setPalette(panel);
-  setWindowIcon(QIcon(picture("icon")));
-}
-
 void TMainForm::LoadSounds() {
-  std::vector<std::string> files;
-  for (const char* name : kSoundFiles) files.push_back(ProgramFolder + "sounds/" + name);
-  waves_.load(files);
+  std::vector<QByteArray> waves;
+  for (const char* name : kWaveList) waves.push_back(EmbeddedSound(name));
+  waves_.load(waves);
 }
 
-void TMainForm::BuildToolBar() {
-  toolPanel_ = new QWidget(this);
-  toolPanel_->setObjectName("ToolPanel");
-  toolPanel_->setGeometry(0, 0, kBoardWidth, kToolBarHeight);
-  toolPanel_->setAutoFillBackground(true);
+QToolButton* TMainForm::button(const char* name) const { return toolBar_->button(name); }
 
-  AddButton("MixBtn", "mix", 4, 4, 25);
-  auto* option = new PressButton(toolPanel_);
-  option->onPress = [this](int x, int y) { OptionBtnMouseDown(x, y); };
-  AddButton("OptionBtn", "option", 28, 4, 25, option);
-  AddButton("PauseBtn", "pause", 52, 4, 25);
-  AddButton("soundbtn", "sound", 76, 4, 25)->setCheckable(true);
-  AddButton("MidiBtn", "music", 100, 4, 25)->setCheckable(true);
-  AddButton("HighScoreBtn", "highscore", 124, 4, 25);
-  AddButton("ExitBtn", "exit", 148, 4, 25);
-  puzzleGroup_ = new QButtonGroup(this);
-  puzzleGroup_->setExclusive(true);
-  const char* names[kPuzzleCount] = {"GrippleBtn", "HexagonBtn", "OktopusBtn", "WeddingBtn"};
-  const char* glyphs[kPuzzleCount] = {"gripple", "hexagon", "oktopus", "wedding"};
-  const int lefts[kPuzzleCount] = {176, 200, 224, 249};
-  for (int m = 0; m < kPuzzleCount; ++m) {
-    // The Wedding button sits two pixels higher than its neighbours.
-    QToolButton* b = AddButton(names[m], glyphs[m], lefts[m], m == Wedding ? 2 : 4, 25);
-    b->setCheckable(true);
-    puzzleGroup_->addButton(b, m);
-    puzzleButtons_[m] = b;
-  }
-  connect(puzzleGroup_, &QButtonGroup::idClicked, this, [this](int m) { SelectPuzzle(m); });
-  AddButton("TongueBtn", "tongue", 394, 4, 25);
-  AddButton("HelpBtn", "help", 420, 4, 25);
-  AddButton("InfoBtn", "info", 444, 4, 25);
-  AddButton("BlivoBtn", "blivo", 468, 4, 29);
+QLabel* TMainForm::timeLabel() const { return toolBar_->timeLabel(); }
 
-  auto* bevel = new QFrame(toolPanel_);
-  bevel->setObjectName("Bevel1");
-  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  bevel->setGeometry(275, 4, 120, 26);
-  auto* tim = new QFrame(toolPanel_);
-  tim->setObjectName("tim");
-  tim->setGeometry(276, 5, 117, 24);
-  tim->setAutoFillBackground(true);
-  QPalette black = tim->palette();
-  black.setColor(QPalette::Window, Qt::black);
-  tim->setPalette(black);
-  timeLabel_ = new QLabel(toolPanel_);
-  timeLabel_->setObjectName("TimeLabel");
-  timeLabel_->setGeometry(280, 12, 33, 16);
-  QFont labelFont("Liberation Sans");
-  labelFont.setPixelSize(12);
-  timeLabel_->setFont(labelFont);
-  timeLabel_->setStyleSheet("color: #00ff00; background: transparent;");
-  timbox_ = new TimBox(toolPanel_, clockBitmap_);
-  timbox_->setObjectName("timbox");
-  timbox_->setGeometry(312, 7, kTimboxWidth, kTimboxHeight);
-
-  box_ = new BoardBox(this, BoardScreen.bitmap);
-  box_->setObjectName("box");
-  box_->setGeometry(0, kToolBarHeight, kBoardWidth, kBoardHeight);
-  box_->onPaint = [this] { boxPaint(); };
-  box_->onMouseDown = [this](Qt::MouseButton b, int x, int y) { boxMouseDown(b, x, y); };
-  box_->tipAt = [this](QPoint p) {
-    if (!rulesShape_.contains(p + QPoint(0, kToolBarHeight))) return QString();
-    return QString(rulesHint_).replace('\r', '\n');
-  };
-
-  connect(button("MixBtn"), &QToolButton::clicked, this, [this] { MixBtnClick(); });
-  connect(button("PauseBtn"), &QToolButton::clicked, this, [this] { cClick(); });
-  connect(button("soundbtn"), &QToolButton::clicked, this, [this] { SoundBtnClick(); });
-  connect(button("MidiBtn"), &QToolButton::clicked, this, [this] { MidiBtnClick(); });
-  connect(button("HighScoreBtn"), &QToolButton::clicked, this, [this] { HighScoreBtnClick(); });
-  connect(button("ExitBtn"), &QToolButton::clicked, this, [this] { ExitBtnClick(); });
-  connect(button("TongueBtn"), &QToolButton::clicked, this, [this] { TongueBtnClick(); });
-  connect(button("HelpBtn"), &QToolButton::clicked, this, [this] { HelpBtnClick(); });
-  connect(button("InfoBtn"), &QToolButton::clicked, this, [this] { InfoBtnClick(); });
-  connect(button("BlivoBtn"), &QToolButton::clicked, this, [this] { BlivoBtnClick(); });
-}
-
-QToolButton* TMainForm::AddButton(const char* name, const char* glyph, int left, int top, int width,
-                                  QToolButton* b) {
-  if (!b) b = new QToolButton(toolPanel_);
-  b->setObjectName(name);
-  b->setAutoRaise(true);
-  b->setFocusPolicy(Qt::NoFocus);
-  b->setGeometry(left, top, width, 25);
-  b->setProperty("glyph", glyph);
-  return b;
-}
-
-QToolButton* TMainForm::button(const char* name) const {
-  return toolPanel_->findChild<QToolButton*>(name);
-}
-
-void TMainForm::PlaceRulesShape() {
-  const QRect bounds = kRulesShapeBounds[PuzzleMode];
-  rulesShape_ = bounds.translated(0, kToolBarHeight);
-}
+void TMainForm::PlaceRulesShape() { rulesShape_ = kRulesShapeBounds[PuzzleMode].translated(0, kToolBarHeight); }
 
 void TMainForm::SelectPuzzle(int mode) {
   if (mode < 0 || mode >= kPuzzleCount || mode == PuzzleMode) return;
@@ -292,13 +193,13 @@ void TMainForm::SelectPuzzle(int mode) {
   std::string error;
   if (!LoadBackground(mode, error)) {
     BackgroundBitmap = std::move(kept);
-    std::fprintf(stderr, "blivoturnix: %s\n", error.c_str());
-    puzzleButtons_[previous]->setChecked(true);
+    ReportProblem(error);
+    toolBar_->puzzleButton(previous)->setChecked(true);
     options_.dialogs.errorBox(error);
     return;
   }
   PuzzleMode = static_cast<std::uint8_t>(mode);
-  puzzleButtons_[mode]->setChecked(true);
+  toolBar_->puzzleButton(mode)->setChecked(true);
   PlaceRulesShape();
   if (GameState[PuzzleMode] == Untouched) {
     PuzzleInit();
@@ -319,17 +220,21 @@ void TMainForm::boxMouseDown(Qt::MouseButton b, int x, int y) {
 }
 
 void TMainForm::boxPaint() {
+  inBoardPaint_ = true;
   PuzzleDraw();
   timboxPaint();
+  inBoardPaint_ = false;
 }
 
 void TMainForm::timboxPaint() {
   ComposeClock(clockBitmap_, digitStrip_, PlayTime[PuzzleMode]);
-  if (timbox_->isVisible()) timbox_->repaint();
+  // Inside the board's paint the clock joins that paint; a second paint
+  // started from within one would tear the window's drawing surface.
+  toolBar_->timbox()->show(inBoardPaint_);
 }
 
 void TMainForm::TimerTimer() {
-  MusicUpkeep();
+  if (musicOn_ && music_.available()) music_.Upkeep();
   if (GameState[PuzzleMode] == Running) {
     ++PlayTime[PuzzleMode];
     timboxPaint();
@@ -342,93 +247,58 @@ bool TMainForm::AskToGiveUpRunningGame() {
 }
 
 void TMainForm::MixBtnClick() {
-  TimerOff();
-  if (!AskToGiveUpRunningGame()) {
-    TimerOn();
-    return;
-  }
+  const TimerStopped stopped(timer_);
+  if (!AskToGiveUpRunningGame()) return;
   PuzzleMix();
   PuzzleDrawAfterMix();
   PlayTime[PuzzleMode] = 0;
   timboxPaint();
   GameState[PuzzleMode] = Ready;
-  TimerOn();
 }
 
 void TMainForm::OptionBtnMouseDown(int x, int y) {
-  TimerOff();
-  if (!AskToGiveUpRunningGame()) {
-    TimerOn();
-    return;
-  }
+  const TimerStopped stopped(timer_);
+  if (!AskToGiveUpRunningGame()) return;
   // A press above the diagonal from top-left to bottom-right asks for the next variant.
-  const bool up = x > y;
-  if (PuzzleMode == Hexagon)
-    HexagonOption(up);
-  else if (PuzzleMode == Wedding)
-    WeddingOption(up);
-  else {
-    TimerOn();
-    return;
-  }
+  if (!PuzzleOption(x > y)) return;
   PlayTime[PuzzleMode] = 0;
   timboxPaint();
-  TimerOn();
 }
 
 void TMainForm::cClick() {
   if (GameState[PuzzleMode] != Running) return;
-  TimerOff();
+  const TimerStopped stopped(timer_);
   options_.dialogs.pause();
-  TimerOn();
 }
 
-void TMainForm::SoundBtnClick() { ApplyLanguage(); }
-
-void TMainForm::MidiBtnClick() {
-  QToolButton* midi = button("MidiBtn");
-  if (!midi->isEnabled() || musicFiles_.empty()) return;
-  if (midi->isChecked()) {
-    midi_.stop();
-    midi_.close();
-    musicIndex_ = (musicIndex_ + 1) % musicFiles_.size();
-    if (midi_.open(musicFiles_[musicIndex_])) midi_.play();
-  } else {
-    midi_.pause();
-  }
+void TMainForm::SoundBtnClick() {
+  soundOn_ = button("soundbtn")->isChecked();
   ApplyLanguage();
 }
 
-void TMainForm::FindMusic() {
-  QDir folder(QString::fromStdString(ProgramFolder));
-  const QStringList names = folder.entryList({"*.mid"}, QDir::Files | QDir::Hidden | QDir::System,
-                                             QDir::Unsorted);
-  musicFiles_.clear();
-  for (const QString& name : names) musicFiles_.push_back(folder.filePath(name).toStdString());
-  musicIndex_ = 0;
-  QToolButton* midi = button("MidiBtn");
-  midi->setEnabled(!musicFiles_.empty());
-  if (!musicFiles_.empty()) midi_.open(musicFiles_[0]);
+void TMainForm::MidiBtnClick() {
+  if (!button("MidiBtn")->isEnabled() || !music_.available()) return;
+  musicOn_ = button("MidiBtn")->isChecked();
+  if (musicOn_)
+    music_.SwitchedOn();
+  else
+    music_.SwitchedOff();
+  ApplyLanguage();
 }
 
-void TMainForm::MusicUpkeep() {
-  QToolButton* midi = button("MidiBtn");
-  if (midi->isEnabled() && midi->isChecked() && !midi_.playing()) midi_.play();
-}
+void TMainForm::FindMusic() { button("MidiBtn")->setEnabled(music_.Find(ProgramFolder)); }
 
 void TMainForm::HighScoreBtnClick() {
-  TimerOff();
+  const TimerStopped stopped(timer_);
   SetScoreListKey();
   options_.dialogs.highscore(0);
-  TimerOn();
 }
 
 void TMainForm::ExitBtnClick() { close(); }
 
 void TMainForm::InfoBtnClick() {
-  TimerOff();
+  const TimerStopped stopped(timer_);
   options_.dialogs.info();
-  TimerOn();
 }
 
 void TMainForm::TongueBtnClick() {
@@ -438,15 +308,11 @@ void TMainForm::TongueBtnClick() {
 }
 
 void TMainForm::HelpBtnClick() {
-  TimerOff();
-  ApplicationHelpContext(German() ? 1 : 2);
-  TimerOn();
+  const TimerStopped stopped(timer_);
+  ApplicationHelpContext(German() ? IDH_GERMAN : IDH_ENGLISH);
 }
 
-void TMainForm::BlivoBtnClick() {
-  if (!QDesktopServices::openUrl(QUrl(kMakerSite)))
-    std::fprintf(stderr, "blivoturnix: no program could open %s\n", kMakerSite);
-}
+void TMainForm::BlivoBtnClick() { OpenLink(kMakerSite); }
 
 void TMainForm::SetScoreListKey() {
   switch (PuzzleMode) {
@@ -458,23 +324,15 @@ void TMainForm::SetScoreListKey() {
 }
 
 void TMainForm::ApplyLanguage() {
-  const MainTexts t = MainWindowTexts(German(), PuzzleMode, button("soundbtn")->isChecked(),
-                                      button("MidiBtn")->isChecked());
-  const std::pair<const char*, const std::string*> hints[] = {
-      {"MixBtn", &t.mix},           {"OptionBtn", &t.option},       {"PauseBtn", &t.pause},
-      {"soundbtn", &t.sound},       {"MidiBtn", &t.midi},           {"HighScoreBtn", &t.highscore},
-      {"ExitBtn", &t.exit},         {"GrippleBtn", &t.gripple},     {"HexagonBtn", &t.hexagon},
-      {"OktopusBtn", &t.oktopus},   {"WeddingBtn", &t.wedding},     {"TongueBtn", &t.tongue},
-      {"HelpBtn", &t.help},         {"InfoBtn", &t.info},           {"BlivoBtn", &t.blivo},
-  };
-  for (const auto& [name, text] : hints) button(name)->setToolTip(FromUtf8(*text));
-  timeLabel_->setText(FromUtf8(t.timeLabel));
+  const MainTexts t = MainWindowTexts(German(), PuzzleMode, soundOn_, musicOn_);
+  toolBar_->ApplyHints(t);
+  timeLabel()->setText(FromUtf8(t.timeLabel));
   rulesHint_ = FromUtf8(t.rules);
   setWindowTitle(FromUtf8(t.caption));
 }
 
 void TMainForm::playWave(int n) {
-  if (button("soundbtn")->isChecked()) waves_.play(n);
+  if (soundOn_) waves_.play(n);
 }
 
 void TMainForm::delay(std::uint32_t ms) { BlockingDelay(ms); }
@@ -498,37 +356,52 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
-  TimerOff();
-  const bool close = options_.dialogs.endGame() == kModalOk;
-  TimerOn();
-  return close;
+  const TimerStopped stopped(timer_);
+  return options_.dialogs.endGame() == kModalOk;
 }
 
 void TMainForm::FormClose() {
-  TimerOff();
+  timer_.stop();
   helpSystem_.reset();
   CloseAllHelp();
   CommonSettings s;
   s.mode = PuzzleMode;
   s.hmode = HexagonVariant;
   s.wmode = WeddingVariant;
-  s.sound = button("soundbtn")->isChecked();
-  s.music = button("MidiBtn")->isChecked();
+  s.sound = soundOn_;
+  s.music = musicOn_;
   s.tongue = Language;
   WriteCommonSettings(*store_, s);
   store_->flush();
 }
 
+void TMainForm::BringBackModalDialog() {
+  // A window manager may minimise a modal dialog on its own; when the game
+  // comes back, so does the dialog that holds it.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || modal == this || !modal->isMinimized()) return;
+  modal->showNormal();
+  modal->raise();
+  modal->activateWindow();
+}
+
 bool TMainForm::event(QEvent* e) {
-  // The greeting's dialogs open once the activation itself is over.
-  if (e->type() == QEvent::WindowActivate && created_ && FirstActivation)
-    QTimer::singleShot(0, this, [this] { FormActivate(); });
+  if (e->type() == QEvent::WindowActivate) {
+    // The greeting's dialogs open once the activation itself is over.
+    if (created_ && FirstActivation) QTimer::singleShot(0, this, [this] { FormActivate(); });
+    BringBackModalDialog();
+  }
   return QWidget::event(e);
+}
+
+void TMainForm::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::WindowStateChange && !isMinimized()) BringBackModalDialog();
+  QWidget::changeEvent(e);
 }
 
 void TMainForm::showEvent(QShowEvent* e) {
   if (!placed_ && created_) {
-    PlaceWindow();
+    PlaceMainWindow(*this, store_->readText("common", "MainForm", ""));
     placed_ = true;
     // Without a window manager no activation may ever come; the first showing counts.
     QTimer::singleShot(0, this, [this] { FormActivate(); });
@@ -547,32 +420,6 @@ void TMainForm::closeEvent(QCloseEvent* e) {
   }
   FormClose();
   e->accept();
-}
-
-void TMainForm::PlaceWindow() {
-  const auto stored = ParseWindowPlacement(store_->readText("common", "MainForm", ""));
-  if (stored) {
-    // Only where the title bar can be reached on some screen.
-    const QRect title(stored->left, stored->top, width(), 30);
-    for (QScreen* screen : QGuiApplication::screens()) {
-      if (screen->availableGeometry().intersected(title).width() >= 60) {
-        move(stored->left, stored->top);
-        return;
-      }
-    }
-  }
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
-}
-
-void TMainForm::WriteWindowPlacement() {
-  const QRect frame = frameGeometry();
-  store_->writeText("common", "MainForm",
-                    FormatWindowPlacement({frame.left(), frame.top(), frame.left() + frame.width(),
-                                           frame.top() + frame.height()}));
-  store_->flush();
 }
 
 }  // namespace blivo

@@ -3,21 +3,16 @@
 
 #include <QTimer>
 #include <QWidget>
-#include <array>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
+#include "app/music_rotation.h"
 #include "dialogs/dialogs.h"
-#include "platform/music_player.h"
 #include "platform/raster.h"
 #include "platform/settings_store.h"
 #include "platform/wave_player.h"
 #include "puzzles/board.h"
 
-class QButtonGroup;
-class QFrame;
 class QLabel;
 class QToolButton;
 
@@ -25,8 +20,7 @@ namespace blivo {
 
 class BoardBox;
 class THookHelpSystem;
-class PressButton;
-class TimBox;
+class ToolBar;
 
 class TMainForm : public QWidget, public PuzzleHost {
  public:
@@ -44,10 +38,10 @@ class TMainForm : public QWidget, public PuzzleHost {
   // The dialogs, once they exist; the error box stays the one the form had.
   void UseDialogs(const Dialogs& dialogs);
   const Dialogs& dialogs() const { return options_.dialogs; }
-  // Bitmaps item 1: the marbled ground of the dialogs.
+  // The marbled ground of the dialogs.
   const QImage& dialogBackground() const { return dialogBackground_; }
 
-  // Handlers, named as in the window's design.
+  // Handlers.
   void FormActivate();
   bool FormCloseQuery();
   void FormClose();
@@ -80,61 +74,51 @@ class TMainForm : public QWidget, public PuzzleHost {
   QToolButton* button(const char* name) const;
   QRect rulesShape() const { return rulesShape_; }
   QString rulesHint() const { return rulesHint_; }
-  QLabel* timeLabel() const { return timeLabel_; }
+  QLabel* timeLabel() const;
   const Bitmap& clockBitmap() const { return clockBitmap_; }
   bool timerEnabled() const { return timer_.isActive(); }
-  const std::vector<std::string>& musicFiles() const { return musicFiles_; }
-  std::size_t currentMusic() const { return musicIndex_; }
-  bool musicPlaying() const { return midi_.playing(); }
+  bool soundOn() const { return soundOn_; }
+  bool musicOn() const { return musicOn_; }
+  const MusicRotation& music() const { return music_; }
   int soundsLoaded() const { return waves_.loaded(); }
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
   void FormDestroy();
-  void BuildToolBar();
-  QToolButton* AddButton(const char* name, const char* glyph, int left, int top, int width,
-                         QToolButton* button = nullptr);
+  void ConnectToolBar();
   bool LoadBackground(int mode, std::string& error);
-  void LoadBitmaps();
-  void LoadGlyphs();
   void LoadSounds();
   void FindMusic();
-  void MusicUpkeep();
-  void PlaceWindow();
-  void WriteWindowPlacement();
   bool AskToGiveUpRunningGame();
-  void TimerOff() { timer_.stop(); }
-  void TimerOn() { timer_.start(); }
+  void BringBackModalDialog();
 
   Options options_;
   bool created_ = false;
   bool placed_ = false;
+  bool inBoardPaint_ = false;
+  bool soundOn_ = true;  // soundbtn down
+  bool musicOn_ = true;  // MidiBtn down
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<THookHelpSystem> helpSystem_;
   QTimer timer_;
 
-  QWidget* toolPanel_ = nullptr;
+  Bitmap clockBitmap_;
+  std::unique_ptr<ToolBar> toolBar_;
   BoardBox* box_ = nullptr;
-  TimBox* timbox_ = nullptr;
-  QLabel* timeLabel_ = nullptr;
-  QButtonGroup* puzzleGroup_ = nullptr;
-  std::array<QToolButton*, kPuzzleCount> puzzleButtons_{};
   QRect rulesShape_;
   QString rulesHint_;
 
-  Bitmap digitStrip_;    // Bitmaps item 0
-  QImage dialogBackground_;  // Bitmaps item 1
-  Bitmap clockBitmap_;
+  Bitmap digitStrip_;
+  QImage dialogBackground_;
 
   WavePlayer waves_;
-  MusicPlayer midi_;
-  std::vector<std::string> musicFiles_;
-  std::size_t musicIndex_ = 0;
+  MusicRotation music_;
 };
 
 }  // namespace blivo

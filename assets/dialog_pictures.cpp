@@ -13,8 +13,8 @@ namespace {
 
 QPen Stroke(QColor colour, qreal width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
-QImage Door() {
-  QImage c = Canvas(18, 18);
+QImage Door(int scale) {
+  QImage c = Canvas(18, 18, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Stroke(QColor(0x3a, 0x2a, 0x1a), 1.0));
@@ -28,8 +28,8 @@ QImage Door() {
   return c;
 }
 
-QImage Smile() {
-  QImage c = Canvas(17, 17);
+QImage Smile(int scale) {
+  QImage c = Canvas(17, 17, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   PaintBall(p, QRectF(0.5, 0.5, 16, 16), QColor(0xf2, 0xc1, 0x2e));
@@ -44,8 +44,8 @@ QImage Smile() {
 }
 
 // A stroke drawn twice, dark and wide under light and narrow: an inked mark.
-QImage InkedMark(const QPainterPath& path, QColor dark, QColor light) {
-  QImage c = Canvas(18, 18);
+QImage InkedMark(const QPainterPath& path, QColor dark, QColor light, int scale) {
+  QImage c = Canvas(18, 18, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   p.strokePath(path, Stroke(dark, 4.2));
@@ -53,21 +53,21 @@ QImage InkedMark(const QPainterPath& path, QColor dark, QColor light) {
   return c;
 }
 
-QImage Cross() {
+QImage Cross(int scale) {
   QPainterPath cross;
   cross.moveTo(4, 4);
   cross.lineTo(14, 14);
   cross.moveTo(14, 4);
   cross.lineTo(4, 14);
-  return InkedMark(cross, QColor(0x9a, 0x10, 0x18), QColor(0xe8, 0x30, 0x38));
+  return InkedMark(cross, QColor(0x9a, 0x10, 0x18), QColor(0xe8, 0x30, 0x38), scale);
 }
 
-QImage Tick() {
+QImage Tick(int scale) {
   QPainterPath tick;
   tick.moveTo(3, 9.5);
   tick.lineTo(7.5, 14);
   tick.lineTo(15, 4);
-  return InkedMark(tick, QColor(0x1a, 0x6a, 0x24), QColor(0x3c, 0xc0, 0x50));
+  return InkedMark(tick, QColor(0x1a, 0x6a, 0x24), QColor(0x3c, 0xc0, 0x50), scale);
 }
 
 void Stripes(QPainter& p, const QRectF& r, std::initializer_list<QColor> colours, bool vertical) {
@@ -124,8 +124,8 @@ void Framed(QPainter& p, const QRectF& r) {
   p.drawRect(r.adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
-QImage EnglishFlags() {
-  QImage c = Canvas(53, 20);
+QImage EnglishFlags(int scale) {
+  QImage c = Canvas(53, 20, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF us(1, 2, 24, 16), uk(28, 2, 24, 16);
@@ -136,8 +136,8 @@ QImage EnglishFlags() {
   return c;
 }
 
-QImage GermanFlags() {
-  QImage c = Canvas(80, 20);
+QImage GermanFlags(int scale) {
+  QImage c = Canvas(80, 20, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF at(1, 2, 24, 16), de(28, 2, 24, 16), ch(57, 1, 18, 18);
@@ -152,8 +152,8 @@ QImage GermanFlags() {
 
 }  // namespace
 
-QImage PaintLips(int size) {
-  QImage c = Canvas(size, size);
+QImage PaintLips(int size, int scale) {
+  QImage c = Canvas(size, size, scale);
   QPainter p(&c);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / 20.0, size / 20.0);
@@ -193,8 +193,9 @@ QImage PaintSplash() {
   return splash;
 }
 
-QImage PaintMakerLogo() {
-  QImage logo(100, 75, QImage::Format_RGB32);
+QImage PaintMakerLogo(int scale) {
+  QImage logo(100 * scale, 75 * scale, QImage::Format_RGB32);
+  logo.setDevicePixelRatio(scale);
   logo.fill(QColor(0xf0, 0xec, 0xe0));
   QPainter p(&logo);
   p.setRenderHint(QPainter::Antialiasing);
@@ -214,10 +215,11 @@ QImage PaintMakerLogo() {
   return logo;
 }
 
-std::map<QString, QImage> PaintDialogGlyphs() {
-  return {{"door", Door()},       {"smile", Smile()},         {"cross", Cross()},
-          {"tick", Tick()},       {"lips", PaintLips(15)},         {"flags-english", EnglishFlags()},
-          {"flags-german", GermanFlags()}};
+std::map<QString, QImage> PaintDialogGlyphs(int scale) {
+  return {{"door", Door(scale)},         {"smile", Smile(scale)},
+          {"cross", Cross(scale)},       {"tick", Tick(scale)},
+          {"lips", PaintLips(15, scale)}, {"flags-english", EnglishFlags(scale)},
+          {"flags-german", GermanFlags(scale)}, {"logo", PaintMakerLogo(scale)}};
 }
 
 }  // namespace assets

@@ -1,8 +1,11 @@
-// Paints every picture the game reads and writes it into the game's folder.
-// Usage: make_assets FOLDER
+// Paints every picture and makes every sound and tune of the game.
+// Usage: make_assets GAME_FOLDER EMBED_FOLDER
+// GAME_FOLDER gets what lies beside the program (the board pictures and the
+// tunes); EMBED_FOLDER gets what is built into it, with embedded.qrc listing it.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStringList>
 #include <cstdio>
 
 #include "assets/pictures.h"
@@ -10,10 +13,55 @@
 
 namespace {
 
-bool Save(const QImage& image, const QString& path) {
-  if (image.save(path)) return true;
-  std::fprintf(stderr, "make_assets: cannot write %s\n", path.toLocal8Bit().constData());
-  return false;
+// The device scales the glyphs are painted for; others are made from the next larger.
+constexpr int kGlyphScales[] = {1, 2, 3, 4};
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+class Output {
+ public:
+  explicit Output(const QDir& folder) : folder_(folder) {}
+
+  bool Image(const QImage& image, const QString& name) {
+    if (!Prepare(name) || !image.save(folder_.filePath(name))) return Fail(name);
+    files_ << name;
+    return true;
+  }
+
+  bool Bytes(const QByteArray& bytes, const QString& name) {
+    QFile file(folder_.filePath(name));
+    if (!Prepare(name) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return Fail(name);
+    files_ << name;
+    return true;
+  }
+
+  // A resource collection of everything written, for Qt's resource compiler.
+  bool ResourceList() {
+    QByteArray qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const QString& f : files_) qrc += "  <file>" + f.toUtf8() + "</file>\n";
+    qrc += "</qresource>\n</RCC>\n";
+    QFile file(folder_.filePath("embedded.qrc"));
+    return (file.open(QIODevice::WriteOnly) && file.write(qrc) == qrc.size()) || Fail("embedded.qrc");
+  }
+
+ private:
+  bool Prepare(const QString& name) { return folder_.mkpath(QFileInfo(name).path()); }
+  bool Fail(const QString& name) {
+    std::fprintf(stderr, "make_assets: cannot write %s\n", folder_.filePath(name).toLocal8Bit().constData());
+    return false;
+  }
+
+  QDir folder_;
+  QStringList files_;
+};
+
+QString ScaledName(const QString& name, int scale) {
+  return scale == 1 ? name + ".png" : QString("%1@%2x.png").arg(name).arg(scale);
+}
+
+QByteArray WaveBytes(const assets::Wave& wave) {
+  QByteArray bytes;
+  assets::WriteWave(wave, bytes);
+  return bytes;
 }
 
 }  // namespace
@@ -22,45 +70,37 @@ int main(int argc, char* argv[]) {
   // Fonts need a GUI application, but nothing is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_assets FOLDER\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_assets GAME_FOLDER EMBED_FOLDER\n");
     return 2;
   }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
-  if (!folder.mkpath("glyphs") || !folder.mkpath("sounds")) {
-    std::fprintf(stderr, "make_assets: cannot create %s\n", argv[1]);
-    return 1;
-  }
+  Output game(QDir(QString::fromLocal8Bit(argv[1])));
+  Output embedded(QDir(QString::fromLocal8Bit(argv[2])));
   bool ok = true;
-  ok &= Save(assets::PaintGripplePicture(), folder.filePath("b1.bmp"));
-  ok &= Save(assets::PaintHexagonPicture(), folder.filePath("b2.bmp"));
-  ok &= Save(assets::PaintOktopusPicture(), folder.filePath("b3.bmp"));
-  ok &= Save(assets::PaintWeddingPicture(), folder.filePath("b4.bmp"));
-  ok &= Save(assets::PaintDigitStrip(), folder.filePath("digits.bmp"));
-  ok &= Save(assets::PaintDialogPicture(), folder.filePath("dialog.bmp"));
-  ok &= Save(assets::PaintToolBar(), folder.filePath("glyphs/toolbar.png"));
-  ok &= Save(assets::PaintIcon(64), folder.filePath("glyphs/icon.png"));
-  for (const auto& [name, glyph] : assets::PaintGlyphs()) ok &= Save(glyph, folder.filePath("glyphs/" + name + ".png"));
-  for (const auto& [name, glyph] : assets::PaintDialogGlyphs())
-    ok &= Save(glyph, folder.filePath("glyphs/" + name + ".png"));
-  ok &= Save(assets::PaintSplash(), folder.filePath("splash.png"));
-  ok &= Save(assets::PaintMakerLogo(), folder.filePath("glyphs/logo.png"));
+
+  ok &= game.Image(assets::PaintGripplePicture(), "b1.bmp");
+  ok &= game.Image(assets::PaintHexagonPicture(), "b2.bmp");
+  ok &= game.Image(assets::PaintOktopusPicture(), "b3.bmp");
+  ok &= game.Image(assets::PaintWeddingPicture(), "b4.bmp");
+  for (const assets::Tune& tune : assets::Tunes())
+    ok &= game.Bytes(QByteArray(reinterpret_cast<const char*>(tune.midi.data()), static_cast<qsizetype>(tune.midi.size())),
+                     QString::fromStdString(tune.name) + ".mid");
+
+  ok &= embedded.Image(assets::PaintDigitStrip(), "pictures/digits.png");
+  ok &= embedded.Image(assets::PaintDialogPicture(), "pictures/dialog.png");
+  ok &= embedded.Image(assets::PaintToolBar(), "pictures/toolbar.png");
+  ok &= embedded.Image(assets::PaintSplash(), "pictures/splash.png");
+  for (int size : kIconSizes) ok &= embedded.Image(assets::PaintIcon(size), QString("icons/icon-%1.png").arg(size));
+  for (int scale : kGlyphScales) {
+    for (const auto& [name, glyph] : assets::PaintGlyphs(scale)) ok &= embedded.Image(glyph, "glyphs/" + ScaledName(name, scale));
+    for (const auto& [name, glyph] : assets::PaintDialogGlyphs(scale))
+      ok &= embedded.Image(glyph, "glyphs/" + ScaledName(name, scale));
+  }
   const std::pair<const char*, assets::Wave> sounds[] = {
       {"solved", assets::SolvedSound()},   {"hexagon", assets::HexagonMoveSound()},
       {"oktopus", assets::OktopusMoveSound()}, {"gripple", assets::GrippleMoveSound()},
       {"wedding", assets::WeddingMoveSound()}};
-  for (const auto& [name, wave] : sounds) {
-    const QString path = folder.filePath(QString("sounds/") + name + ".wav");
-    if (!assets::WriteWaveFile(path.toStdString(), wave)) {
-      std::fprintf(stderr, "make_assets: cannot write %s\n", path.toLocal8Bit().constData());
-      ok = false;
-    }
-  }
-  for (const assets::Tune& tune : assets::Tunes()) {
-    QFile file(folder.filePath(QString::fromStdString(tune.name) + ".mid"));
-    ok &= file.open(QIODevice::WriteOnly) &&
-          file.write(reinterpret_cast<const char*>(tune.midi.data()), static_cast<qint64>(tune.midi.size())) ==
-              static_cast<qint64>(tune.midi.size());
-  }
+  for (const auto& [name, wave] : sounds) ok &= embedded.Bytes(WaveBytes(wave), QString("sounds/") + name + ".wav");
+  ok &= embedded.ResourceList();
   return ok ? 0 : 1;
 }

@@ -166,8 +166,9 @@ QImage Marble(int width, int height, QColor dark, QColor light, unsigned seed, d
   return image;
 }
 
-QImage Canvas(int width, int height) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage Canvas(int width, int height, int scale) {
+  QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);
   return image;
 }

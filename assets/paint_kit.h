@@ -29,7 +29,8 @@ void PaintTile(QPainter& p, const QRectF& rect, QColor base, qreal radius);
 QImage Marble(int width, int height, QColor dark, QColor light, unsigned seed, double scale = 60.0);
 
 // A transparent image to paint one sprite on.
-QImage Canvas(int width, int height);
+// Painted in width x height logical pixels, stored at scale device pixels each.
+QImage Canvas(int width, int height, int scale = 1);
 
 struct Sprite {
   QImage picture;  // black wherever the mask is white

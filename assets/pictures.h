@@ -1,26 +1,34 @@
-// Every picture file the game reads, each painted by one function.
+// Every picture the game shows, each painted by one function.
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <map>
 
 namespace assets {
 
+// The board pictures, read from the program folder.
 QImage PaintGripplePicture();   // b1.bmp
 QImage PaintHexagonPicture();   // b2.bmp
 QImage PaintOktopusPicture();   // b3.bmp
 QImage PaintWeddingPicture();   // b4.bmp
+
+// The pictures built into the program.
 QImage PaintDigitStrip();       // the clock's eleven cells
 QImage PaintDialogPicture();    // the marbled ground of the small dialogs
 QImage PaintToolBar();          // the tool bar's ground
-QImage PaintIcon(int size);     // the window icon
+QImage PaintSplash();           // 200 x 150, the title picture
+// The game's icon, size x size pixels, and the same drawn into a rectangle.
+QImage PaintIcon(int size);
+void DrawIcon(QPainter& p, const QRectF& into);
+// Glyphs are painted in their own logical pixels at a device scale (1 for a
+// plain screen, 2 for one that doubles every pixel, ...).
 // The tool-bar glyphs by name.
-std::map<QString, QImage> PaintGlyphs();
-// The glyphs of the dialogs' buttons by name.
-std::map<QString, QImage> PaintDialogGlyphs();
-QImage PaintLips(int size);  // the language glyph, square
-QImage PaintSplash();      // 200 x 150, the title picture
-QImage PaintMakerLogo();   // 100 x 75
+std::map<QString, QImage> PaintGlyphs(int scale);
+// The glyphs and pictures of the dialogs by name (buttons, flags, the maker's logo).
+std::map<QString, QImage> PaintDialogGlyphs(int scale);
+QImage PaintLips(int size, int scale);  // the language glyph, square
+QImage PaintMakerLogo(int scale);       // 100 x 75
 
 }  // namespace assets

@@ -109,22 +109,18 @@ Wave WeddingMoveSound() {
   return w;
 }
 
-bool WriteWaveFile(const std::string& path, const Wave& wave) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+void WriteWave(const Wave& wave, QByteArray& out) {
   auto u32 = [&](std::uint32_t v) {
-    const unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
-    std::fwrite(b, 1, 4, file);
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
   };
   auto u16 = [&](std::uint16_t v) {
-    const unsigned char b[2] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)};
-    std::fwrite(b, 1, 2, file);
+    out += static_cast<char>(v);
+    out += static_cast<char>(v >> 8);
   };
   const auto size = static_cast<std::uint32_t>(wave.samples.size());
-  std::fwrite("RIFF", 1, 4, file);
+  out += "RIFF";
   u32(36 + size);
-  std::fwrite("WAVEfmt ", 1, 8, file);
+  out += "WAVEfmt ";
   u32(16);
   u16(1);  // PCM
   u16(1);  // mono
@@ -132,15 +128,14 @@ bool WriteWaveFile(const std::string& path, const Wave& wave) {
   u32(static_cast<std::uint32_t>(wave.sampleRate));  // bytes per second at one byte a sample
   u16(1);
   u16(8);
-  std::fwrite("data", 1, 4, file);
+  out += "data";
   u32(size);
   for (float s : wave.samples) {
     // Eight-bit samples are unsigned, silence at 128; a soft limit keeps peaks round.
     const double limited = std::tanh(1.2 * s);
     const int v = static_cast<int>(std::lround(128.0 + 127.0 * limited));
-    std::fputc(std::clamp(v, 0, 255), file);
+    out += static_cast<char>(std::clamp(v, 0, 255));
   }
-  return std::fclose(file) == 0;
 }
 
 }  // namespace assets

@@ -1,6 +1,7 @@
 // The game's sound effects and its background tunes, made from code.
 #pragma once
 
+#include <QByteArray>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,8 +21,8 @@ Wave OktopusMoveSound();
 Wave GrippleMoveSound();
 Wave WeddingMoveSound();
 
-// An 8-bit mono PCM wave file.
-bool WriteWaveFile(const std::string& path, const Wave& wave);
+// An 8-bit mono PCM wave file, appended to out.
+void WriteWave(const Wave& wave, QByteArray& out);
 
 struct Tune {
   std::string name;                  // file name without the ending

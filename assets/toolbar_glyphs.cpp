@@ -170,8 +170,8 @@ void Letter(QPainter& p, const QString& text, QColor ground) {
 void Help(QPainter& p) { Letter(p, "?", QColor(0x2f, 0x6c, 0xda)); }
 void Info(QPainter& p) { Letter(p, "i", QColor(0x37, 0xac, 0x4b)); }
 
-QImage Glyph(int width, Painter paint) {
-  QImage canvas = Canvas(width, 20);
+QImage Glyph(int width, Painter paint, int scale) {
+  QImage canvas = Canvas(width, 20, scale);
   QPainter p(&canvas);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -179,26 +179,26 @@ QImage Glyph(int width, Painter paint) {
   return canvas;
 }
 
-QImage Blivo() {
-  QImage canvas = Canvas(24, 20);
+QImage Blivo(int scale) {
+  QImage canvas = Canvas(24, 20, scale);
   QPainter p(&canvas);
   p.setRenderHint(QPainter::Antialiasing);
-  p.drawImage(QRectF(2, 0, 20, 20), PaintIcon(40));
+  DrawIcon(p, QRectF(2, 0, 20, 20));
   return canvas;
 }
 
 }  // namespace
 
-std::map<QString, QImage> PaintGlyphs() {
+std::map<QString, QImage> PaintGlyphs(int scale) {
   return {
-      {"mix", Glyph(20, Mix)},          {"option", Glyph(20, Option)},
-      {"pause", Glyph(20, Pause)},      {"sound", Glyph(20, Speaker)},
-      {"music", Glyph(20, Music)},      {"highscore", Glyph(20, Cup)},
-      {"exit", Glyph(20, Door)},        {"gripple", Glyph(20, GrippleGlyph)},
-      {"hexagon", Glyph(20, HexagonGlyph)}, {"oktopus", Glyph(20, OktopusGlyph)},
-      {"wedding", Glyph(20, WeddingGlyph)}, {"tongue", PaintLips(20)},
-      {"help", Glyph(20, Help)},        {"info", Glyph(20, Info)},
-      {"blivo", Blivo()},
+      {"mix", Glyph(20, Mix, scale)},          {"option", Glyph(20, Option, scale)},
+      {"pause", Glyph(20, Pause, scale)},      {"sound", Glyph(20, Speaker, scale)},
+      {"music", Glyph(20, Music, scale)},      {"highscore", Glyph(20, Cup, scale)},
+      {"exit", Glyph(20, Door, scale)},        {"gripple", Glyph(20, GrippleGlyph, scale)},
+      {"hexagon", Glyph(20, HexagonGlyph, scale)}, {"oktopus", Glyph(20, OktopusGlyph, scale)},
+      {"wedding", Glyph(20, WeddingGlyph, scale)}, {"tongue", PaintLips(20, scale)},
+      {"help", Glyph(20, Help, scale)},        {"info", Glyph(20, Info, scale)},
+      {"blivo", Blivo(scale)},
   };
 }
 

@@ -75,11 +75,11 @@ QImage PaintDialogPicture() {
   return picture;
 }
 
-QImage PaintIcon(int size) {
-  QImage icon = Canvas(size, size);
-  QPainter p(&icon);
+void DrawIcon(QPainter& p, const QRectF& into) {
+  p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 64.0, size / 64.0);
+  p.translate(into.topLeft());
+  p.scale(into.width() / 64.0, into.height() / 64.0);
   QLinearGradient ground(0, 0, 64, 64);
   ground.setColorAt(0, QColor(0x3c, 0x4c, 0x8c));
   ground.setColorAt(1, QColor(0x12, 0x18, 0x3a));
@@ -92,6 +92,13 @@ QImage PaintIcon(int size) {
   p.setPen(QPen(QColor(0xff, 0xff, 0xff, 200), 2.2, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(14, 14, 36, 36), 100 * 16, 250 * 16);
+  p.restore();
+}
+
+QImage PaintIcon(int size) {
+  QImage icon = Canvas(size, size);
+  QPainter p(&icon);
+  DrawIcon(p, QRectF(0, 0, size, size));
   return icon;
 }
 

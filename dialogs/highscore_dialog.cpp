@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/program_state.h"
 #include "dialogs/dialog_look.h"
+#include "dialogs/dialog_placement.h"
+#include "platform/embedded_assets.h"
+#include "platform/fonts.h"
 #include "platform/paths.h"
+#include "state/program_state.h"
 
 namespace blivo {
 
@@ -45,12 +48,14 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, const QImage& background)
   cancel_->setObjectName("CancelBtn");
   cancel_->setGeometry(168, 164, 70, 27);
   cancel_->setFont(SansFont(11));
-  cancel_->setIcon(Glyph("cross"));
+  cancel_->setIcon(GlyphIcon("cross"));
+  cancel_->setIconSize(GlyphSize("cross"));
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("OKBtn");
   ok_->setGeometry(244, 164, 70, 27);
   ok_->setFont(SansFont(11));
-  ok_->setIcon(Glyph("tick"));
+  ok_->setIcon(GlyphIcon("tick"));
+  ok_->setIconSize(GlyphSize("tick"));
   ok_->setDefault(true);
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName("Edit1");
@@ -115,11 +120,16 @@ void THighscoreDlg::okClick() {
 }
 
 void THighscoreDlg::FormActivate() {
-  move(CentredOverWindow(*main_, *this));
+  PlaceDialog(*this, *main_, Placement::OverWindow);
   const bool german = German();
   setWindowTitle(german ? "Blivo Turnix - Bestenliste" : "Blivo Turnix - Highscore");
   delcheck_->setText(QString::fromUtf8(german ? "alle Einträge löschen" : "remove all entries"));
   cancel_->setText(german ? "Abbruch" : "Cancel");
+  cancel_->setAccessibleName(cancel_->text());
+  cancel_->setAccessibleDescription(german ? "Schließen, ohne zu speichern" : "Close without saving");
+  ok_->setAccessibleName(ok_->text());
+  ok_->setAccessibleDescription(german ? "Die Liste speichern und schließen" : "Save the list and close");
+  clearBox_->setAccessibleName(delcheck_->text());
 }
 
 void THighscoreDlg::showEvent(QShowEvent* event) {

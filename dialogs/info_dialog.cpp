@@ -1,21 +1,21 @@
 #include "dialogs/info_dialog.h"
 
-#include <QDesktopServices>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QUrl>
-#include <cstdio>
 
-#include "app/program_state.h"
-#include "dialogs/dialog_look.h"
+#include "dialogs/dialog_placement.h"
 #include "dialogs/dialogs.h"
+#include "platform/embedded_assets.h"
+#include "platform/fonts.h"
+#include "platform/open_link.h"
+#include "state/identity.h"
+#include "state/program_state.h"
 
 namespace blivo {
 
 namespace {
-
-constexpr const char* kMail = "turnix@blivogames.example";
-constexpr const char* kSite = "https://blivogames.example/";
 
 QLabel* Text(QWidget* parent, const QString& text, QRect place, QFont font = SansFont(11)) {
   auto* label = new QLabel(text, parent);
@@ -32,8 +32,9 @@ LinkLabel::LinkLabel(const QString& caption, const QString& target, QWidget* par
   f.setUnderline(true);
   setFont(f);
   setCursor(Qt::PointingHandCursor);
+  setAccessibleName(caption);
   Colour("blue");
-  open = [](const QString& t) { return QDesktopServices::openUrl(QUrl(t)); };
+  open = [](const QString& t) { return OpenLink(t.toStdString()); };
 }
 
 void LinkLabel::Colour(const char* colour) { setStyleSheet(QString("color: %1;").arg(colour)); }
@@ -46,7 +47,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent*) {
   if (!isEnabled()) return;
   Colour("blue");
   if (!open(target_)) {
-    std::fprintf(stderr, "blivoturnix: no program could open %s\n", target_.toLocal8Bit().constData());
     setEnabled(false);
     QFont f = font();
     f.setUnderline(false);
@@ -58,7 +58,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent*) {
 
 TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<void()> chooseLanguage,
                          std::function<void()> applyMainLanguage)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
       main_(mainWindow),
       chooseLanguage_(std::move(chooseLanguage)),
       applyMainLanguage_(std::move(applyMainLanguage)) {
@@ -66,30 +67,31 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<void()> chooseLangua
   setModal(true);
   setFixedSize(309, 322);
   setFont(SansFont(11));
+  const qreal ratio = qGuiApp->devicePixelRatio();
   auto* upper = new QFrame(this);
   upper->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   upper->setGeometry(4, 4, 301, 197);
   auto* logo = new QLabel(this);
   logo->setObjectName("Image1");
   logo->setGeometry(8, 8, 101, 77);
-  logo->setPixmap(GlyphPixmap("logo"));
-  Text(this, "Blivo Turnix", {112, 8, 189, 25}, SansFont(19, true))->setObjectName("progname");
-  Text(this, "Version  V1.6", {112, 32, 189, 13})->setObjectName("version");
+  logo->setPixmap(GlyphPixmap("logo", ratio));
+  Text(this, kProgramName, {112, 8, 189, 25}, SansFont(19, true))->setObjectName("progname");
+  Text(this, kVersionLine, {112, 32, 189, 13})->setObjectName("version");
   coded_ = Text(this, "", {112, 48, 181, 13});
   coded_->setObjectName("codedlabel");
   auto* icon = new QLabel(this);
   icon->setObjectName("Image4");
   icon->setGeometry(36, 96, 37, 37);
-  icon->setPixmap(GlyphPixmap("icon").scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  icon->setPixmap(GameIconPixmap(32, ratio));
   icon->setAlignment(Qt::AlignCenter);
   Text(this, "Blivo Games", {116, 104, 185, 14});
   Text(this, "Kugelweg 1", {116, 120, 185, 14});
   Text(this, "99999 Drehstadt", {116, 136, 185, 14});
   Text(this, "E-Mail:", {44, 155, 62, 21})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  mail_ = new LinkLabel(kMail, QString("mailto:") + kMail, this);
+  mail_ = new LinkLabel(kMakerMail, QString("mailto:") + kMakerMail, this);
   mail_->setGeometry(112, 155, 185, 21);
   Text(this, "Homepage:", {21, 174, 85, 21})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  site_ = new LinkLabel(kSite, kSite, this);
+  site_ = new LinkLabel(kMakerSite, kMakerSite, this);
   site_->setGeometry(112, 174, 185, 21);
   auto* lower = new QFrame(this);
   lower->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -100,14 +102,16 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<void()> chooseLangua
   tongBtn_ = new QPushButton(this);
   tongBtn_->setObjectName("TongBtn");
   tongBtn_->setGeometry(120, 290, 89, 27);
-  tongBtn_->setIcon(Glyph("lips"));
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("OKBtn");
-  ok->setGeometry(216, 290, 89, 27);
-  ok->setIcon(Glyph("tick"));
-  ok->setDefault(true);
+  tongBtn_->setIcon(GlyphIcon("lips"));
+  tongBtn_->setIconSize(GlyphSize("lips"));
+  ok_ = new QPushButton("OK", this);
+  ok_->setObjectName("OKBtn");
+  ok_->setGeometry(216, 290, 89, 27);
+  ok_->setIcon(GlyphIcon("tick"));
+  ok_->setIconSize(GlyphSize("tick"));
+  ok_->setDefault(true);
   connect(tongBtn_, &QPushButton::clicked, this, [this] { TongBtnClick(); });
-  connect(ok, &QPushButton::clicked, this, [this] { done(kModalOk); });
+  connect(ok_, &QPushButton::clicked, this, [this] { done(kModalOk); });
 }
 
 void TInfoDialog::ApplyInfoLanguage() {
@@ -118,6 +122,10 @@ void TInfoDialog::ApplyInfoLanguage() {
   notice_->setText(QString::fromUtf8(
       german ? "Blivo Turnix ist ein Geschenk: spiel es, gib es weiter,\nund viel Freude beim Drehen!"
              : "Blivo Turnix is a gift: play it, pass it on,\nand have fun turning!"));
+  tongBtn_->setAccessibleName(tongBtn_->text());
+  tongBtn_->setAccessibleDescription(QString::fromUtf8(german ? "Die Sprache wählen" : "Choose the language"));
+  ok_->setAccessibleName(ok_->text());
+  ok_->setAccessibleDescription(QString::fromUtf8(german ? "Die Info schließen" : "Close the information"));
 }
 
 void TInfoDialog::TongBtnClick() {
@@ -127,7 +135,7 @@ void TInfoDialog::TongBtnClick() {
 }
 
 void TInfoDialog::FormActivate() {
-  move(CentredOnClientArea(*main_, *this));
+  PlaceDialog(*this, *main_, Placement::OnClientArea);
   ApplyInfoLanguage();
 }
 
@@ -135,5 +143,13 @@ void TInfoDialog::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);
 }
+
+void TInfoDialog::keyPressEvent(QKeyEvent* event) {
+  // Only OK and the close box end it: there is no cancel button for Escape.
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
+}
+
+void TInfoDialog::reject() { done(kModalCancel); }
 
 }  // namespace blivo

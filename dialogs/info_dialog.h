@@ -40,9 +40,13 @@ class TInfoDialog : public QDialog {
   LinkLabel* mailLink() const { return mail_; }
   LinkLabel* siteLink() const { return site_; }
   QLabel* codedLabel() const { return coded_; }
+  QPushButton* okButton() const { return ok_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // The close box: result 2.
+  void reject() override;
 
  private:
   QWidget* main_;
@@ -53,6 +57,7 @@ class TInfoDialog : public QDialog {
   LinkLabel* mail_;
   LinkLabel* site_;
   QPushButton* tongBtn_;
+  QPushButton* ok_;
 };
 
 }  // namespace blivo

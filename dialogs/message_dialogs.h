@@ -20,6 +20,9 @@ struct MessageLayout {
   const char* englishText;
   const char* germanOk;
   const char* englishOk;
+  // What the buttons do, for a screen reader.
+  const char* germanOkAction;
+  const char* englishOkAction;
 };
 
 // One borderless 250 x 125 dialog on the marbled ground, with a message and

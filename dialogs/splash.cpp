@@ -1,11 +1,12 @@
 #include "dialogs/splash.h"
 
-#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
-#include "app/program_state.h"
-#include "dialogs/dialog_look.h"
+#include "dialogs/dialog_placement.h"
+#include "platform/embedded_assets.h"
+#include "platform/window_frames.h"
 
 namespace blivo {
 
@@ -17,13 +18,9 @@ TSplash::TSplash(QWidget* parent, int milliseconds)
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   image->setGeometry(0, 0, 201, 151);
-  const QString path = QString::fromStdString(ProgramFolder) + "splash.png";
-  QPixmap picture(path);
-  if (picture.isNull()) std::fprintf(stderr, "blivoturnix: %s: cannot read the picture\n", path.toLocal8Bit().constData());
-  image->setPixmap(picture);
+  image->setPixmap(QPixmap::fromImage(EmbeddedPicture("splash")));
   image->setAttribute(Qt::WA_TransparentForMouseEvents);
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - QPoint(100, 75));
+  if (WindowPositionsApply()) move(ScreenCentre(size()));
   // The time runs from the splash's creation, not from its showing.
   timer1_.setSingleShot(true);
   connect(&timer1_, &QTimer::timeout, this, [this] {
@@ -39,6 +36,12 @@ void TSplash::Click() {
 }
 
 void TSplash::mousePressEvent(QMouseEvent*) { Click(); }
+
+void TSplash::keyPressEvent(QKeyEvent*) {
+  // No key ends the greeting; a click or its time does.
+}
+
+void TSplash::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void TSplash::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

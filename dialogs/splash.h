@@ -16,6 +16,8 @@ class TSplash : public QDialog {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QTimer timer1_;

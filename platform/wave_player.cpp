@@ -2,9 +2,10 @@
 
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <string>
 
 #include "platform/audio_device.h"
+#include "platform/report.h"
 
 namespace blivo {
 
@@ -20,11 +21,12 @@ WavePlayer::~WavePlayer() {
   delete impl_;
 }
 
-void WavePlayer::load(const std::vector<std::string>& files) {
+void WavePlayer::load(const std::vector<QByteArray>& waves) {
   if (!AudioDeviceReady()) return;
-  for (const std::string& file : files) {
-    Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-    if (!chunk) std::fprintf(stderr, "blivoturnix: cannot load sound %s (%s)\n", file.c_str(), Mix_GetError());
+  for (const QByteArray& wave : waves) {
+    Mix_Chunk* chunk = wave.isEmpty() ? nullptr : Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), 1);
+    if (!chunk && !wave.isEmpty())
+      ReportProblem("cannot read sound " + std::to_string(impl_->chunks.size() + 1) + " (" + Mix_GetError() + ")");
     impl_->chunks.push_back(chunk);
   }
 }

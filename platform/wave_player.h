@@ -2,7 +2,7 @@
 // the one still playing.
 #pragma once
 
-#include <string>
+#include <QByteArray>
 #include <vector>
 
 namespace blivo {
@@ -14,9 +14,10 @@ class WavePlayer {
   WavePlayer(const WavePlayer&) = delete;
   WavePlayer& operator=(const WavePlayer&) = delete;
 
-  // Loads the sounds in order; sound n is files[n - 1]. A file that cannot be
-  // loaded stays silent, with a line on standard error.
-  void load(const std::vector<std::string>& files);
+  // Loads the sounds in order from the bytes of their wave files; sound n is
+  // waves[n - 1]. One that cannot be read stays silent, with a line on
+  // standard error.
+  void load(const std::vector<QByteArray>& waves);
   // Starts sound n and returns at once; nothing without an audio device.
   void play(int n);
   int loaded() const;

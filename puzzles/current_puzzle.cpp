@@ -70,9 +70,12 @@ void PuzzleMouseRight(int x, int y) {
   }
 }
 
-void PuzzleOption(bool up) {
-  if (PuzzleMode == Hexagon) HexagonOption(up);
-  if (PuzzleMode == Wedding) WeddingOption(up);
+bool PuzzleOption(bool up) {
+  switch (PuzzleMode) {
+    case Hexagon: HexagonOption(up); return true;
+    case Wedding: WeddingOption(up); return true;
+    default: return false;
+  }
 }
 
 void PuzzlePictureReloaded() {

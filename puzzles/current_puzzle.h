@@ -23,7 +23,9 @@ void PuzzleDrawAfterMix();
 void PuzzleDraw();
 void PuzzleMouseLeft(int x, int y);
 void PuzzleMouseRight(int x, int y);
-void PuzzleOption(bool up);
+// The next (up) or previous variant of the current puzzle; false for a puzzle
+// that has none.
+bool PuzzleOption(bool up);
 // Called after the current puzzle's picture has been loaded anew.
 void PuzzlePictureReloaded();
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 
+#include "platform/embedded_assets.h"
 #include "puzzle_fixture.h"
 #include "puzzles/current_puzzle.h"
 
@@ -93,14 +94,36 @@ TEST(Pictures, WeddingHasADifferentTargetForEachVariant) {
     }
 }
 
-TEST(Pictures, TheWindowsOwnPicturesAreThere) {
-  const Bitmap dialog = LoadGamePicture("dialog.bmp");
-  EXPECT_EQ(dialog.width(), 320);
-  EXPECT_EQ(dialog.height(), 200);
+TEST(Pictures, TheWindowsOwnPicturesAreBuiltIn) {
+  const QImage dialog = EmbeddedPicture("dialog");
+  EXPECT_EQ(dialog.size(), QSize(320, 200));
+  EXPECT_EQ(EmbeddedPicture("digits").size(), QSize(121, 20));
+  EXPECT_EQ(EmbeddedPicture("splash").size(), QSize(200, 150));
+  EXPECT_EQ(EmbeddedPicture("toolbar").size(), QSize(500, 33));
+  EXPECT_FALSE(GameIconPixmap(32, 1).isNull());
+}
+
+// A glyph painted at twice the scale is the same drawing, only finer: shrunk
+// back to its own size it matches the plain painting closely.
+TEST(Pictures, EveryGlyphIsPaintedForEachScale) {
   for (const char* glyph : {"mix", "option", "pause", "sound", "music", "highscore", "exit", "gripple", "hexagon",
-                            "oktopus", "wedding", "tongue", "help", "info", "blivo", "icon", "toolbar"}) {
-    const QImage image(QString::fromStdString(GameFile(std::string("glyphs/") + glyph + ".png")));
-    EXPECT_FALSE(image.isNull()) << glyph;
+                            "oktopus", "wedding", "tongue", "help", "info", "blivo", "door", "smile", "cross", "tick",
+                            "lips", "flags-english", "flags-german", "logo"}) {
+    const QSize base = GlyphSize(glyph);
+    ASSERT_FALSE(base.isEmpty()) << glyph;
+    const QImage plain = GlyphPixmap(glyph, 1).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int scale : {2, 3, 4}) {
+      const QImage fine = GlyphPixmap(glyph, scale).toImage();
+      EXPECT_EQ(fine.size(), base * scale) << glyph << " at " << scale;
+      const QImage back = fine.scaled(base, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+      long difference = 0;
+      for (int y = 0; y < base.height(); ++y)
+        for (int x = 0; x < base.width(); ++x) {
+          const QRgb a = plain.pixel(x, y), b = back.pixel(x, y);
+          difference += std::abs(qAlpha(a) - qAlpha(b)) + std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b));
+        }
+      EXPECT_LT(difference / (base.width() * base.height()), 40) << glyph << " at " << scale << " is another drawing";
+    }
   }
 }
 
@@ -125,7 +148,8 @@ TEST(Sounds, FiveEightBitMonoWavesOfTheirRatesAndLengths) {
   } cases[] = {{"solved", 22050, 2.3}, {"hexagon", 22050, 0.6}, {"oktopus", 11025, 0.5},
                {"gripple", 11025, 0.4}, {"wedding", 11025, 0.3}};
   for (const Case& c : cases) {
-    const auto wave = ReadAll(GameFile(std::string("sounds/") + c.name + ".wav"));
+    const QByteArray bytes = EmbeddedSound(c.name);
+    const std::vector<unsigned char> wave(bytes.begin(), bytes.end());
     ASSERT_GT(wave.size(), 44u) << c.name;
     EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
     EXPECT_EQ(Little(wave, 20, 2), 1u) << "PCM";

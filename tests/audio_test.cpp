@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/embedded_assets.h"
 #include "platform/music_player.h"
 #include "platform/wave_player.h"
 #include "puzzle_fixture.h"
@@ -12,11 +13,10 @@
 namespace blivo {
 namespace {
 
-std::vector<std::string> Sounds() {
-  std::vector<std::string> files;
-  for (const char* n : {"solved", "hexagon", "oktopus", "gripple", "wedding"})
-    files.push_back(testing::GameFile(std::string("sounds/") + n + ".wav"));
-  return files;
+std::vector<QByteArray> Sounds() {
+  std::vector<QByteArray> waves;
+  for (const char* n : {"solved", "hexagon", "oktopus", "gripple", "wedding"}) waves.push_back(EmbeddedSound(n));
+  return waves;
 }
 
 TEST(WavePlayer, ANewSoundCutsOffTheOneStillPlaying) {
@@ -33,9 +33,9 @@ TEST(WavePlayer, ANewSoundCutsOffTheOneStillPlaying) {
   EXPECT_EQ(waves.playing(), 4) << "numbers outside 1..5 play nothing";
 }
 
-TEST(WavePlayer, AFileThatCannotBeReadStaysSilent) {
+TEST(WavePlayer, ASoundThatCannotBeReadStaysSilent) {
   WavePlayer waves;
-  waves.load({"/no/such.wav", testing::GameFile("sounds/gripple.wav")});
+  waves.load({QByteArray("RIFF\x10\0\0\0WAVEjunk", 16), EmbeddedSound("gripple")});
   EXPECT_EQ(waves.loaded(), 1);
   waves.play(1);
   EXPECT_EQ(waves.playing(), 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/clock_display.h"
+#include "platform/embedded_assets.h"
 #include "puzzle_fixture.h"
 
 namespace blivo {
@@ -21,7 +22,7 @@ TEST(ClockCells, LeadingZerosBlankAndTheLastDigitAlwaysShown) {
 }
 
 TEST(ClockDisplay, CopiesStripCellsAtAThirteenPixelPitch) {
-  const Bitmap strip = testing::LoadGamePicture("digits.bmp");
+  const Bitmap strip = EmbeddedBitmap("digits");
   ASSERT_EQ(strip.width(), 121);
   ASSERT_EQ(strip.height(), 20);
   Bitmap timbox(kTimboxWidth, kTimboxHeight, 0x123456);
@@ -38,7 +39,7 @@ TEST(ClockDisplay, CopiesStripCellsAtAThirteenPixelPitch) {
 }
 
 TEST(ClockDisplay, DigitStripUsesOnlyTheThreeColours) {
-  const Bitmap strip = testing::LoadGamePicture("digits.bmp");
+  const Bitmap strip = EmbeddedBitmap("digits");
   int lit[11] = {};
   for (int cell = 0; cell < 11; ++cell)
     for (int y = 0; y < 20; ++y)

@@ -9,7 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/program_state.h"
+#include "platform/embedded_assets.h"
+#include "state/program_state.h"
 #include "dialogs/chiffre.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/highscore_dialog.h"
@@ -36,7 +37,7 @@ class DialogTest : public ::testing::Test {
     ScoreCipher.Setup("", 0);
     main.setGeometry(100, 100, 500, 366);
     main.show();
-    background = QImage(QString::fromStdString(testing::GameFile("dialog.bmp"))).convertToFormat(QImage::Format_RGB32);
+    background = EmbeddedPicture("dialog").convertToFormat(QImage::Format_RGB32);
   }
 
   QTemporaryDir config;

@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "app/main_form.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "dialogs/dialog_set.h"
 #include "dialogs/score_list.h"
 #include "modal.h"

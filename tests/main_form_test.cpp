@@ -15,8 +15,9 @@
 #include <QToolButton>
 
 #include "app/main_form.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "help/hh.h"
+#include "platform/embedded_assets.h"
 #include "puzzle_fixture.h"
 #include "puzzles/gripple.h"
 #include "puzzles/hexagon.h"
@@ -146,7 +147,7 @@ TEST_F(MainWindow, TurnsStartTheClockAndOnlyTheRunningPuzzleCounts) {
   for (int i = 0; i < 3; ++i) form->TimerTimer();
   EXPECT_EQ(PlayTime[Gripple], 3);
   // The clock shows the counter: its last cell is the digit 3.
-  const Bitmap strip = testing::LoadGamePicture("digits.bmp");
+  const Bitmap strip = EmbeddedBitmap("digits");
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 11; ++x) ASSERT_EQ(form->clockBitmap().pixel(65 + x, y), strip.pixel(33 + x, y));
 
@@ -428,7 +429,7 @@ TEST_F(MainWindow, APictureTooSmallCountsAsMissing) {
 }
 
 TEST_F(MainWindow, APictureThatFailsWhenSwitchingKeepsThePuzzleItHad) {
-  Start(Folder({"b1.bmp", "digits.bmp"}));
+  Start(Folder({"b1.bmp"}));
   ASSERT_TRUE(form->created());
   form->button("HexagonBtn")->click();
   EXPECT_EQ(PuzzleMode, Gripple);
@@ -459,32 +460,32 @@ TEST_F(MainWindow, MusicFilesAreFoundAndTakenInTurn) {
   }
   Start(Folder({"b1.bmp"}));
   EXPECT_TRUE(form->button("MidiBtn")->isEnabled());
-  ASSERT_EQ(form->musicFiles().size(), 2u);
-  EXPECT_EQ(form->currentMusic(), 0u);
+  ASSERT_EQ(form->music().files().size(), 2u);
+  EXPECT_EQ(form->music().current(), 0u);
   form->button("MidiBtn")->click();  // off
-  EXPECT_EQ(form->currentMusic(), 0u);
+  EXPECT_EQ(form->music().current(), 0u);
   form->button("MidiBtn")->click();  // on: the next file
-  EXPECT_EQ(form->currentMusic(), 1u);
+  EXPECT_EQ(form->music().current(), 1u);
   form->button("MidiBtn")->click();
   form->button("MidiBtn")->click();
-  EXPECT_EQ(form->currentMusic(), 0u) << "after the last file the first again";
+  EXPECT_EQ(form->music().current(), 0u) << "after the last file the first again";
 }
 
 TEST_F(MainWindow, TheGamesOwnTunesPlayFromTheFirstTickAndPauseWhenSwitchedOff) {
   Start();
-  ASSERT_GE(form->musicFiles().size(), 3u);
+  ASSERT_GE(form->music().files().size(), 3u);
   EXPECT_EQ(form->soundsLoaded(), 5);
-  EXPECT_FALSE(form->musicPlaying()) << "not started at start-up";
+  EXPECT_FALSE(form->music().playing()) << "not started at start-up";
   form->TimerTimer();
-  EXPECT_TRUE(form->musicPlaying());
+  EXPECT_TRUE(form->music().playing());
   form->button("MidiBtn")->click();
-  EXPECT_FALSE(form->musicPlaying());
+  EXPECT_FALSE(form->music().playing());
   EXPECT_EQ(form->button("MidiBtn")->toolTip(), "Ich like the music.");
   form->TimerTimer();
-  EXPECT_FALSE(form->musicPlaying()) << "the upkeep leaves switched-off music alone";
+  EXPECT_FALSE(form->music().playing()) << "the upkeep leaves switched-off music alone";
   form->button("MidiBtn")->click();
-  EXPECT_TRUE(form->musicPlaying());
-  EXPECT_EQ(form->currentMusic(), 1u);
+  EXPECT_TRUE(form->music().playing());
+  EXPECT_EQ(form->music().current(), 1u);
 }
 
 TEST_F(MainWindow, AStoredPlaceIsUsedOnlyWhereItCanBeSeen) {

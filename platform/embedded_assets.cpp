@@ -1,0 +1,158 @@
+#include "platform/embedded_assets.h"
+
+#include <QFile>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "platform/report.h"
+
+namespace blivo {
+
+namespace {
+
+constexpr int kLargestGlyphScale = 4;
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QImage Resource(const QString& path) {
+  QImage image(path);
+  if (image.isNull()) ReportProblem(path.toStdString() + ": the program lacks this picture");
+  return image;
+}
+
+QString GlyphPath(const QString& name, int scale) {
+  return scale == 1 ? QString(":/glyphs/%1.png").arg(name) : QString(":/glyphs/%1@%2x.png").arg(name).arg(scale);
+}
+
+// The painting of a glyph at an integer scale, read once.
+const QImage& GlyphAt(const QString& name, int scale) {
+  static std::map<std::pair<QString, int>, QImage> cache;
+  auto [at, fresh] = cache.try_emplace({name, scale});
+  if (fresh) at->second = Resource(GlyphPath(name, scale)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return at->second;
+}
+
+// The glyph exactly `device` pixels large: an integer painting where one fits,
+// else the next larger painting shrunk smoothly.
+QImage GlyphForDevice(const QString& name, QSize base, QSize device) {
+  if (base.isEmpty() || device.isEmpty()) return {};
+  const double wanted = std::max(double(device.width()) / base.width(), double(device.height()) / base.height());
+  const int scale = std::clamp(static_cast<int>(std::ceil(wanted - 1e-9)), 1, kLargestGlyphScale);
+  QImage image = GlyphAt(name, scale);
+  image.setDevicePixelRatio(1);
+  if (image.size() == device || image.isNull()) return image;
+  return image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage Greyed(QImage image) {
+  // Disabled: the glyph's shape in a quiet grey, half transparent.
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const int grey = 128 + qGray(line[x]) / 3;
+      line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+    }
+  }
+  return image;
+}
+
+class GlyphIconEngine : public QIconEngine {
+ public:
+  explicit GlyphIconEngine(QString name) : name_(std::move(name)), base_(GlyphSize(name_.toUtf8().constData())) {}
+
+  QIconEngine* clone() const override { return new GlyphIconEngine(name_); }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return base_.width() <= size.width() && base_.height() <= size.height() ? base_ : base_.scaled(size, Qt::KeepAspectRatio);
+  }
+
+  // Here size counts device pixels: QIcon asks for the glyph as the screen shows it.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    QImage image = GlyphForDevice(name_, base_, base_.scaled(size, Qt::KeepAspectRatio));
+    if (mode == QIcon::Disabled) image = Greyed(image);
+    return QPixmap::fromImage(image);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    QPixmap picture = pixmap((QSizeF(actualSize(size, mode, state)) * scale).toSize(), mode, state);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QPixmap picture = scaledPixmap(rect.size(), mode, state, ratio);
+    const QSizeF logical = QSizeF(picture.size()) / ratio;
+    painter->drawPixmap(QRectF(QPointF(rect.x() + (rect.width() - logical.width()) / 2,
+                                       rect.y() + (rect.height() - logical.height()) / 2),
+                               logical),
+                        picture, QRectF(picture.rect()));
+  }
+
+ private:
+  QString name_;
+  QSize base_;
+};
+
+}  // namespace
+
+QImage EmbeddedPicture(const char* name) { return Resource(QString(":/pictures/%1.png").arg(name)); }
+
+Bitmap EmbeddedBitmap(const char* name) {
+  const QImage image = EmbeddedPicture(name).convertToFormat(QImage::Format_RGB32);
+  Bitmap bitmap(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) bitmap.setPixel(x, y, line[x] & 0xFFFFFF);
+  }
+  return bitmap;
+}
+
+QByteArray EmbeddedSound(const char* name) {
+  QFile file(QString(":/sounds/%1.wav").arg(name));
+  if (!file.open(QIODevice::ReadOnly)) {
+    ReportProblem(file.fileName().toStdString() + ": the program lacks this sound");
+    return {};
+  }
+  return file.readAll();
+}
+
+QIcon GlyphIcon(const char* name) { return QIcon(new GlyphIconEngine(QString::fromUtf8(name))); }
+
+QSize GlyphSize(const char* name) {
+  static std::map<std::string, QSize> sizes;
+  auto [at, fresh] = sizes.try_emplace(name);
+  if (fresh) at->second = QImageReader(GlyphPath(QString::fromUtf8(name), 1)).size();
+  return at->second;
+}
+
+QPixmap GlyphPixmap(const char* name, qreal ratio) {
+  const QSize base = GlyphSize(name);
+  QPixmap picture = QPixmap::fromImage(GlyphForDevice(QString::fromUtf8(name), base, (QSizeF(base) * ratio).toSize()));
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
+QIcon GameIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addFile(QString(":/icons/icon-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+QPixmap GameIconPixmap(int size, qreal ratio) {
+  const int device = static_cast<int>(std::lround(size * ratio));
+  const int* painted = std::find_if(std::begin(kIconSizes), std::end(kIconSizes), [device](int s) { return s >= device; });
+  const int from = painted == std::end(kIconSizes) ? kIconSizes[std::size(kIconSizes) - 1] : *painted;
+  QImage image = Resource(QString(":/icons/icon-%1.png").arg(from));
+  if (image.width() != device) image = image.scaled(device, device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap picture = QPixmap::fromImage(image);
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
+}  // namespace blivo
