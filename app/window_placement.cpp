@@ -28,8 +28,9 @@ std::optional<QPoint> StoredWindowCorner(const std::string& stored, QSize outerS
 
 void PlaceMainWindow(QWidget& window, const std::string& stored) {
   if (!WindowPositionsApply()) return;
-  const QMargins frame = FrameExtents(window);
-  const QSize outer = window.size().grownBy(frame);
+  // Before its first showing the window has no frame yet; a window manager
+  // puts the frame's corner where the window is moved to.
+  const QSize outer = window.size().grownBy(FrameExtents(window).value_or(QMargins()));
   std::vector<QRect> areas;
   for (QScreen* screen : QGuiApplication::screens()) areas.push_back(screen->availableGeometry());
   QPoint corner;
@@ -41,12 +42,12 @@ void PlaceMainWindow(QWidget& window, const std::string& stored) {
   } else {
     return;
   }
-  window.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window.size()));
+  window.move(corner);
 }
 
 std::optional<std::string> MainWindowPlacement(QWidget& window) {
   if (!WindowPositionsApply()) return std::nullopt;
-  const QRect outer = window.geometry().marginsAdded(FrameExtents(window));
+  const QRect outer = window.geometry().marginsAdded(FrameExtents(window).value_or(QMargins()));
   return FormatWindowPlacement({outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()});
 }
 

@@ -68,9 +68,11 @@ void TTongueDlg::FormActivate() {
   english_->setFocus();
 }
 
-void TTongueDlg::showEvent(QShowEvent* event) {
-  FormActivate();
-  QDialog::showEvent(event);
+void TTongueDlg::setVisible(bool visible) {
+  // Placed before it shows: a window moved while it is being shown may land
+  // where the window manager last saw it.
+  if (visible && !isVisible()) FormActivate();
+  QDialog::setVisible(visible);
 }
 
 void TTongueDlg::keyPressEvent(QKeyEvent* event) {

@@ -14,12 +14,12 @@ class TTongueDlg : public QDialog {
   void EnglishBtnClick();
   void GermanBtnClick();
   void FormActivate();
+  void setVisible(bool visible) override;
 
   QPushButton* englishButton() const { return english_; }
   QPushButton* germanButton() const { return german_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -4,19 +4,14 @@
 
 #include <QGuiApplication>
 #include <QWidget>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <thread>
 
 namespace blivo {
 
 namespace {
-
-// How long a window manager may take to say what frame a window will get.
-constexpr auto kFrameAnswerWait = std::chrono::milliseconds(250);
 
 xcb_connection_t* X11Connection() {
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -58,46 +53,29 @@ bool WindowManagerRunning(xcb_connection_t* c) {
   return running;
 }
 
-void AskForExtents(xcb_connection_t* c, xcb_window_t window) {
-  xcb_client_message_event_t ask{};
-  ask.response_type = XCB_CLIENT_MESSAGE;
-  ask.format = 32;
-  ask.window = window;
-  ask.type = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-  xcb_send_event(c, 0, Root(c), XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                 reinterpret_cast<const char*>(&ask));
-  xcb_flush(c);
-}
-
-QMargins X11FrameExtents(xcb_connection_t* c, QWidget& window) {
-  const auto id = static_cast<xcb_window_t>(window.winId());
-  const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
-  std::optional<QMargins> device = ReportedExtents(c, id, extents);
-  if (!device && WindowManagerRunning(c)) {
-    AskForExtents(c, id);
-    const auto until = std::chrono::steady_clock::now() + kFrameAnswerWait;
-    while (!device && std::chrono::steady_clock::now() < until) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-      device = ReportedExtents(c, id, extents);
-    }
-  }
-  if (!device) return {};
+// Only what the window manager says on its own: asking it ahead of the
+// showing (_NET_REQUEST_FRAME_EXTENTS) makes some window managers send the
+// window a made-up position as well, which the toolkit then takes as real.
+std::optional<QMargins> X11FrameExtents(xcb_connection_t* c, QWidget& window) {
+  const std::optional<QMargins> device =
+      ReportedExtents(c, static_cast<xcb_window_t>(window.winId()), Atom(c, "_NET_FRAME_EXTENTS"));
+  if (!device) return WindowManagerRunning(c) ? std::nullopt : std::optional<QMargins>(QMargins());
   // The window manager counts device pixels; the game lays out in its own.
   const qreal ratio = window.devicePixelRatioF();
   auto logical = [ratio](int v) { return static_cast<int>(std::lround(v / ratio)); };
-  return {logical(device->left()), logical(device->top()), logical(device->right()), logical(device->bottom())};
+  return QMargins(logical(device->left()), logical(device->top()), logical(device->right()), logical(device->bottom()));
 }
 
 }  // namespace
 
 bool WindowPositionsApply() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
 
-QMargins FrameExtents(QWidget& window) {
+std::optional<QMargins> FrameExtents(QWidget& window) {
   if (xcb_connection_t* c = X11Connection()) return X11FrameExtents(c, window);
-  if (!WindowPositionsApply()) return {};
+  if (!WindowPositionsApply()) return QMargins();
   const QRect outer = window.frameGeometry(), inner = window.geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
+  return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                  outer.bottom() - inner.bottom());
 }
 
 }  // namespace blivo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMargins>
+#include <optional>
 
 class QWidget;
 
@@ -12,9 +13,8 @@ namespace blivo {
 bool WindowPositionsApply();
 
 // The frame the window manager puts around window (title bar and borders), in
-// the window's own pixels. Taken from what the window manager reports; a window
-// it has not framed yet is asked for first, with a short bounded wait. No
-// window manager, no frame.
-QMargins FrameExtents(QWidget& window);
+// the window's own pixels, as the window manager reports it. Nothing while a
+// window manager has not framed the window yet; no window manager, no frame.
+std::optional<QMargins> FrameExtents(QWidget& window);
 
 }  // namespace blivo

@@ -10,7 +10,8 @@ packages=(
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth
+  xvfb xauth libxcb1-dev
+  openbox weston qt6-wayland x11-xserver-utils x11-utils xdotool
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,6 +138,54 @@ TEST_F(DialogTest, TheSplashGoesAfterItsTimeOrAtAClick) {
   WhenShown(slow, [&] { QTest::mouseClick(&slow, Qt::LeftButton, {}, QPoint(100, 75)); });
   slow.exec();
   EXPECT_FALSE(slow.timedOut());
+}
+
+// Escape belongs to dialogs with a cancel button; the greeting, the info page
+// and the language question end only as they are meant to.
+TEST_F(DialogTest, EscapeClosesNoDialogWithoutACancelButton) {
+  TSplash splash(&main, 60000);
+  TTongueDlg tongue(&main);
+  TInfoDialog info(&main, {}, {});
+  struct Case {
+    QDialog* dialog;
+    std::function<void()> end;
+    int result;
+  } cases[] = {
+      {&splash, [&] { splash.Click(); }, QDialog::Accepted},
+      {&tongue, [&] { tongue.englishButton()->click(); }, kModalOk},
+      {&info, [&] { info.okButton()->click(); }, kModalOk},
+  };
+  for (Case& c : cases) {
+    WhenShown(*c.dialog, [&] {
+      QTest::keyClick(c.dialog, Qt::Key_Escape);
+      QCoreApplication::processEvents();
+      EXPECT_TRUE(c.dialog->isVisible()) << c.dialog->objectName().toStdString() << " stays after Escape";
+      c.end();
+    });
+    EXPECT_EQ(c.dialog->exec(), c.result) << c.dialog->objectName().toStdString();
+  }
+  WhenShown(info, [&] { info.close(); });
+  EXPECT_EQ(info.exec(), kModalCancel) << "the close box gives 2";
+}
+
+TEST_F(DialogTest, EveryDialogButtonTellsAScreenReaderWhatItIsAndDoes) {
+  TNewGameDlg newGame(&main, background);
+  THighscoreDlg highscore(&main, background);
+  TInfoDialog info(&main, {}, {});
+  TTongueDlg tongue(&main);
+  for (int language : {0, 1}) {
+    Language = language;
+    newGame.FormActivate();
+    highscore.FormActivate();
+    info.ApplyInfoLanguage();
+    for (QDialog* d : std::initializer_list<QDialog*>{&newGame, &highscore, &info, &tongue})
+      for (QPushButton* b : d->findChildren<QPushButton*>()) {
+        EXPECT_EQ(b->accessibleName(), b->text()) << d->objectName().toStdString();
+        EXPECT_FALSE(b->accessibleDescription().isEmpty()) << d->objectName().toStdString() << " " << b->text().toStdString();
+      }
+  }
+  EXPECT_EQ(newGame.okButton()->accessibleDescription(), QString::fromUtf8("Das laufende Rätsel aufgeben"));
+  EXPECT_EQ(info.tongueButton()->accessibleName(), "Sprache");
 }
 
 TEST_F(DialogTest, TheInfoDialogSwitchesLanguageWithoutClosing) {

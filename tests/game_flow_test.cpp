@@ -44,6 +44,23 @@ class Game : public ::testing::Test {
   std::unique_ptr<DialogSet> dialogs;
 };
 
+// A window manager may minimise a modal dialog on its own; the game coming
+// back brings the dialog back with it, so it can never be lost.
+TEST_F(Game, AMinimisedModalDialogComesBackWithTheGame) {
+  form->show();
+  bool back = false;
+  WhenDialogShows("InfoDialog", [&](QDialog& info) {
+    info.showMinimized();
+    ASSERT_TRUE(info.isMinimized());
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(form.get(), &activate);
+    back = !info.isMinimized() && info.isVisible();
+    info.done(kModalOk);
+  });
+  form->InfoBtnClick();
+  EXPECT_TRUE(back);
+}
+
 TEST_F(Game, SolvingOffersTheTimeAndStoresTheName) {
   form->show();
   GrippleBoard = GrippleTarget;

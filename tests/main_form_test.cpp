@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/main_form.h"
+#include "app/tool_bar.h"
 #include "state/program_state.h"
 #include "help/hh.h"
 #include "platform/embedded_assets.h"
@@ -105,27 +106,55 @@ TEST_F(MainWindow, FirstStartWithAnEmptyStore) {
   EXPECT_EQ(asked, (std::vector<std::string>{"splash", "tongue:timer on"})) << "once, and the language while none is chosen";
 }
 
-TEST_F(MainWindow, ToolBarButtonsStandWhereTheyBelong) {
+// The tool bar as laid out: buttons in a row left to right in their designed
+// order, inside the bar, side by side (neighbours share at most an edge
+// pixel), the clock between the puzzles and the language button.
+TEST_F(MainWindow, ToolBarButtonsStandInARowInsideTheBar) {
   Start();
-  struct Case {
-    const char* name;
-    QRect place;
-  } cases[] = {
-      {"MixBtn", {4, 4, 25, 25}},       {"OptionBtn", {28, 4, 25, 25}},   {"PauseBtn", {52, 4, 25, 25}},
-      {"soundbtn", {76, 4, 25, 25}},    {"MidiBtn", {100, 4, 25, 25}},    {"HighScoreBtn", {124, 4, 25, 25}},
-      {"ExitBtn", {148, 4, 25, 25}},    {"GrippleBtn", {176, 4, 25, 25}}, {"HexagonBtn", {200, 4, 25, 25}},
-      {"OktopusBtn", {224, 4, 25, 25}}, {"WeddingBtn", {249, 2, 25, 25}}, {"TongueBtn", {394, 4, 25, 25}},
-      {"HelpBtn", {420, 4, 25, 25}},    {"InfoBtn", {444, 4, 25, 25}},    {"BlivoBtn", {468, 4, 29, 25}},
-  };
-  for (const Case& c : cases) {
-    QToolButton* b = form->button(c.name);
-    ASSERT_TRUE(b) << c.name;
-    EXPECT_EQ(b->geometry(), c.place) << c.name;
-    EXPECT_FALSE(b->icon().isNull()) << c.name << " has its glyph";
-    EXPECT_FALSE(b->toolTip().isEmpty()) << c.name;
+  const QRect bar(0, 0, 500, 33);
+  const QRect clock = form->findChild<QWidget*>("timbox")->geometry();
+  const char* order[] = {"MixBtn",     "OptionBtn",  "PauseBtn",   "soundbtn",  "MidiBtn",
+                         "HighScoreBtn", "ExitBtn",  "GrippleBtn", "HexagonBtn", "OktopusBtn",
+                         "WeddingBtn", "TongueBtn",  "HelpBtn",    "InfoBtn",   "BlivoBtn"};
+  ASSERT_EQ(std::size(order), kToolButtons.size());
+  QRect previous;
+  for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
+    QToolButton* b = form->button(order[i]);
+    ASSERT_TRUE(b) << order[i];
+    EXPECT_EQ(b->geometry(), kToolButtons[i].place) << order[i] << " is built where the table puts it";
+    EXPECT_TRUE(bar.contains(b->geometry())) << order[i];
+    EXPECT_EQ(b->height(), 25) << order[i];
+    if (i > 0) {
+      EXPECT_GT(b->x(), previous.x()) << order[i] << " stands right of " << order[i - 1];
+      EXPECT_LE(previous.intersected(b->geometry()).width(), 1) << order[i] << " and " << order[i - 1];
+    }
+    EXPECT_FALSE(b->geometry().intersects(clock)) << order[i];
+    EXPECT_FALSE(b->icon().isNull()) << order[i] << " has its glyph";
+    EXPECT_FALSE(b->toolTip().isEmpty()) << order[i];
+    previous = b->geometry();
   }
-  EXPECT_EQ(form->findChild<QWidget*>("timbox")->geometry(), QRect(312, 7, 77, 20));
+  EXPECT_LT(form->button("WeddingBtn")->geometry().right(), clock.left());
+  EXPECT_GT(form->button("TongueBtn")->geometry().left(), clock.right());
+  EXPECT_EQ(form->button("WeddingBtn")->y(), form->button("OktopusBtn")->y() - 2) << "Wedding stands two pixels higher";
   EXPECT_EQ(Box()->geometry(), QRect(0, 33, 500, 333));
+}
+
+// A screen reader reads each tool-bar button by its hint, in the chosen language.
+TEST_F(MainWindow, ToolBarButtonsAreNamedByTheirHintsInTheLanguage) {
+  Start();
+  for (int language : {0, 1}) {
+    Language = language;
+    form->ApplyLanguage();
+    for (const ToolButtonSpec& spec : kToolButtons) {
+      QToolButton* b = form->button(spec.name);
+      EXPECT_FALSE(b->toolTip().isEmpty()) << spec.name;
+      EXPECT_EQ(b->accessibleName(), b->toolTip()) << spec.name;
+      EXPECT_EQ(b->accessibleDescription(), b->toolTip()) << spec.name;
+    }
+  }
+  EXPECT_EQ(form->button("TongueBtn")->accessibleName(), "I don't speak german.");
+  form->button("soundbtn")->click();
+  EXPECT_EQ(form->button("soundbtn")->accessibleName(), form->button("soundbtn")->toolTip()) << "follows the switch";
 }
 
 TEST_F(MainWindow, TurnsStartTheClockAndOnlyTheRunningPuzzleCounts) {
