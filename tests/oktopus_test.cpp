@@ -107,6 +107,34 @@ TEST_F(OktopusBoardTest, OnlyTheTwelvePairsCount) {
   EXPECT_FALSE(OktopusIsSolved());
 }
 
+// The touching buttons, found from the grid: the right slot of a plate meets
+// the left slot of its right neighbour, the bottom slot the top slot below.
+std::vector<std::pair<OktopusSlot, OktopusSlot>> TouchingButtons() {
+  std::vector<std::pair<OktopusSlot, OktopusSlot>> pairs;
+  for (int i = 0; i < 9; ++i) {
+    if (i % 3 < 2) pairs.push_back({{i, 2}, {i + 1, 6}});
+    if (i / 3 < 2) pairs.push_back({{i, 4}, {i + 3, 0}});
+  }
+  return pairs;
+}
+
+TEST_F(OktopusBoardTest, BreakingAnyOneOfTheTwelvePairsUnsolvesTheBoard) {
+  OktopusMix();
+  const auto pairs = TouchingButtons();
+  ASSERT_EQ(pairs.size(), 12u);
+  for (const auto& [a, b] : pairs) OktopusPlates[a.plate][a.slot] = OktopusPlates[b.plate][b.slot];
+  ASSERT_TRUE(OktopusIsSolved());
+  for (const auto& [a, b] : pairs)
+    for (const OktopusSlot& side : {a, b}) {
+      std::uint8_t& button = OktopusPlates[side.plate][side.slot];
+      const std::uint8_t kept = button;
+      button = static_cast<std::uint8_t>((kept + 1) % 8);
+      EXPECT_FALSE(OktopusIsSolved()) << "plate " << side.plate << " slot " << side.slot;
+      button = kept;
+    }
+  EXPECT_TRUE(OktopusIsSolved());
+}
+
 TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
   OktopusMix();
   OktopusDraw();

@@ -23,17 +23,27 @@ inline Bitmap LoadGamePicture(const std::string& name) {
 
 class RecordingHost : public PuzzleHost {
  public:
-  void playWave(int n) override { waves.push_back(n); }
+  void playWave(int n) override {
+    waves.push_back(n);
+    calls.push_back("wave " + std::to_string(n));
+  }
   void delay(std::uint32_t ms) override {
     delays.push_back(ms);
     frames.push_back(BoardScreen.bitmap);  // what the player sees during the wait
+    calls.push_back("delay " + std::to_string(ms));
   }
-  void puzzleSolved() override { ++solvedCalls; }
+  void puzzleSolved() override {
+    ++solvedCalls;
+    solvedFrame = BoardScreen.bitmap;
+    calls.push_back("solved");
+  }
 
   std::vector<int> waves;
   std::vector<std::uint32_t> delays;
   std::vector<Bitmap> frames;
   int solvedCalls = 0;
+  Bitmap solvedFrame;               // the screen when the solved sequence began
+  std::vector<std::string> calls;  // every service asked for, in order
 };
 
 class PuzzleBoard : public ::testing::Test {
