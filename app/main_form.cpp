@@ -362,12 +362,7 @@ void TMainForm::OptionBtnMouseDown(int x, int y) {
     return;
   }
   // A press above the diagonal from top-left to bottom-right asks for the next variant.
-  const bool up = x > y;
-  if (PuzzleMode == Hexagon)
-    HexagonOption(up);
-  else if (PuzzleMode == Wedding)
-    WeddingOption(up);
-  else {
+  if (!PuzzleOption(x > y)) {
     TimerOn();
     return;
   }

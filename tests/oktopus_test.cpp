@@ -5,6 +5,7 @@
 
 #include "puzzle_fixture.h"
 #include "puzzles/oktopus.h"
+#include "puzzles/oktopus_sheet.h"
 
 namespace blivo {
 namespace {
@@ -15,8 +16,8 @@ using testing::Difference;
 TEST(OktopusTables, PairsJoinTouchingSlotsOfNeighbours) {
   std::set<std::pair<int, int>> used;
   for (const auto& [a, b] : OktopusPairs()) {
-    const OktopusPoint ca = OktopusPlateCorner(a.plate), cb = OktopusPlateCorner(b.plate);
-    const OktopusPoint ba = OktopusButtonCentre(0, a.slot), bb = OktopusButtonCentre(0, b.slot);
+    const BoardPoint ca = OktopusPlateCorner(a.plate), cb = OktopusPlateCorner(b.plate);
+    const BoardPoint ba = OktopusButtonCentre(0, a.slot), bb = OktopusButtonCentre(0, b.slot);
     // The two buttons face each other across the plates' common edge.
     const double gap = std::hypot(ca.x + ba.x - cb.x - bb.x, ca.y + ba.y - cb.y - bb.y);
     EXPECT_LT(gap, 35.0);
@@ -30,7 +31,7 @@ TEST(OktopusTables, FramesTurnTheButtonsClockwiseOnOneCircle) {
   for (int k = 0; k < 8; ++k) {
     double previous = 0;
     for (int f = 0; f <= 2; ++f) {
-      const OktopusPoint b = OktopusButtonCentre(f, k);
+      const BoardPoint b = OktopusButtonCentre(f, k);
       EXPECT_NEAR(std::hypot(b.x - 49, b.y - 50), 34.0, 1.5);
       const double angle = std::atan2(b.y - 50.0, b.x - 49.0) * 180.0 / 3.14159265;  // clockwise on screen
       if (f > 0) {
@@ -148,14 +149,16 @@ TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
   for (const Rect& r : shown) EXPECT_EQ(r, (Rect{180, 116, 100, 100}));
   EXPECT_TRUE(testing::FramesChangeOnlyInside(host.frames, before, {180, 116, 100, 100}));
   // At rest: the plate on its place and each button centred on its slot.
+  using namespace oktopus_sheet;
   Bitmap expected = BackgroundBitmap;
-  ComposeSprite(expected, 180, 116, 100, 100, BackgroundBitmap, 600, 0, 500, 0);
+  ComposeSprite(expected, 180, 116, PlateMask(0), Plate(0), BackgroundBitmap);
   for (int k = 0; k < 8; ++k) {
     // Buttons go on with OR alone: wherever a button has colour, it shows.
-    const OktopusPoint b = OktopusButtonCentre(0, k);
+    const BoardPoint b = OktopusButtonCentre(0, k);
+    const Rect sprite = Button(OktopusPlates[4][k]);
     for (int y = 0; y < 13; ++y)
       for (int x = 0; x < 13; ++x) {
-        const Pixel button = BackgroundBitmap.pixel(500 + 13 * OktopusPlates[4][k] + x, 300 + y);
+        const Pixel button = BackgroundBitmap.pixel(sprite.x + x, sprite.y + y);
         if (button != 0) expected.setPixel(180 + b.x - 6 + x, 116 + b.y - 6 + y, button);
       }
   }
@@ -167,15 +170,19 @@ TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
 
 TEST_F(OktopusBoardTest, ButtonsLandOnBlackSocketsInEveryFrame) {
   // The buttons go on with OR alone, so the plate must be black under them.
+  using namespace oktopus_sheet;
   for (int f = 0; f < 3; ++f)
     for (int k = 0; k < 8; ++k) {
-      const OktopusPoint b = OktopusButtonCentre(f, k);
-      for (int y = 0; y < 13; ++y)
-        for (int x = 0; x < 13; ++x) {
+      const BoardPoint b = OktopusButtonCentre(f, k);
+      const Rect plate = Plate(f);
+      for (int y = 0; y < kButtonSize; ++y)
+        for (int x = 0; x < kButtonSize; ++x) {
           bool covered = false;
-          for (int c = 0; c < 8; ++c) covered = covered || BackgroundBitmap.pixel(500 + 13 * c + x, 300 + y) != 0;
+          for (int c = 0; c < 8; ++c)
+            covered = covered || BackgroundBitmap.pixel(Button(c).x + x, Button(c).y + y) != 0;
           if (!covered) continue;
-          ASSERT_EQ(BackgroundBitmap.pixel(500 + b.x - 6 + x, 100 * f + b.y - 6 + y), 0u) << "frame " << f << " slot " << k;
+          ASSERT_EQ(BackgroundBitmap.pixel(plate.x + b.x - kButtonSize / 2 + x, plate.y + b.y - kButtonSize / 2 + y), 0u)
+              << "frame " << f << " slot " << k;
         }
     }
 }

@@ -72,12 +72,11 @@ class PuzzleBoard : public ::testing::Test {
 
 // What a two-pass sprite leaves on a picture, composed pixel by pixel without
 // the raster layer: where the mask is black the sprite shows, elsewhere the ground.
-inline void ComposeSprite(Bitmap& ground, int x, int y, int w, int h, const Bitmap& sheet, int maskX,
-                          int maskY, int spriteX, int spriteY) {
-  for (int dy = 0; dy < h; ++dy)
-    for (int dx = 0; dx < w; ++dx)
-      if (sheet.pixel(maskX + dx, maskY + dy) == 0)
-        ground.setPixel(x + dx, y + dy, sheet.pixel(spriteX + dx, spriteY + dy));
+inline void ComposeSprite(Bitmap& ground, int x, int y, const Rect& mask, const Rect& sprite, const Bitmap& sheet) {
+  for (int dy = 0; dy < mask.h; ++dy)
+    for (int dx = 0; dx < mask.w; ++dx)
+      if (sheet.pixel(mask.x + dx, mask.y + dy) == 0)
+        ground.setPixel(x + dx, y + dy, sheet.pixel(sprite.x + dx, sprite.y + dy));
 }
 
 // Rectangles in which two bitmaps differ, as one bounding rectangle.

@@ -1,5 +1,4 @@
-// A turn of every puzzle, either way: one click that brings the board to its
-// solved arrangement runs the whole course and ends in one solved sequence.
+// What the four puzzles do alike: a turn either way, and the option button.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "puzzle_fixture.h"
+#include "puzzles/current_puzzle.h"
 #include "puzzles/gripple.h"
 #include "puzzles/hexagon.h"
 #include "puzzles/oktopus.h"
@@ -98,6 +98,57 @@ TEST_P(SolvingTurn, RunsTheWholeCourseAndThenTheSolvedSequenceOnce) {
 
 INSTANTIATE_TEST_SUITE_P(EveryPuzzleEitherWay, SolvingTurn, ::testing::ValuesIn(Cases()),
                          [](const ::testing::TestParamInfo<TurnCase>& info) { return info.param.name; });
+
+class OptionButton : public testing::PuzzleBoard {};
+
+TEST_F(OptionButton, GrippleAndOktopusHaveNoVariantsAndAreLeftAlone) {
+  for (const auto& [mode, picture] : {std::pair{Gripple, "b1.bmp"}, std::pair{Oktopus, "b3.bmp"}}) {
+    Use(mode, picture);
+    PuzzleInit();
+    GameState[mode] = Running;
+    const auto gripple = GrippleBoard;
+    const auto oktopus = OktopusPlates;
+    EXPECT_FALSE(PuzzleHasOption(mode));
+    EXPECT_FALSE(PuzzleOption(true));
+    EXPECT_FALSE(PuzzleOption(false));
+    EXPECT_EQ(GameState[mode], Running);
+    EXPECT_EQ(GrippleBoard, gripple);
+    EXPECT_EQ(OktopusPlates, oktopus);
+    EXPECT_TRUE(shown.empty());
+  }
+}
+
+TEST_F(OptionButton, HexagonAndWeddingStepTheirVariantAndStartAFreshGame) {
+  struct Case {
+    int mode;
+    const char* picture;
+    int* variant;
+    int last;
+  } cases[] = {{Hexagon, "b2.bmp", &HexagonVariant, 3}, {Wedding, "b4.bmp", &WeddingVariant, 4}};
+  for (const Case& c : cases) {
+    Use(c.mode, c.picture);
+    *c.variant = 1;
+    PuzzleInit();
+    EXPECT_TRUE(PuzzleHasOption(c.mode));
+    for (int v = 2; v <= c.last; ++v) {
+      GameState[c.mode] = Running;
+      shown.clear();
+      EXPECT_TRUE(PuzzleOption(true));
+      EXPECT_EQ(*c.variant, v);
+      EXPECT_EQ(GameState[c.mode], Ready);
+      EXPECT_FALSE(shown.empty()) << "the new variant is drawn at once";
+    }
+    // At the end of the range the button is still there but changes nothing.
+    GameState[c.mode] = Running;
+    shown.clear();
+    EXPECT_TRUE(PuzzleOption(true));
+    EXPECT_EQ(*c.variant, c.last);
+    EXPECT_EQ(GameState[c.mode], Running);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(PuzzleOption(false));
+    EXPECT_EQ(*c.variant, c.last - 1);
+  }
+}
 
 }  // namespace
 }  // namespace blivo
