@@ -1,6 +1,7 @@
-// What the four puzzles share with the main window: the board's bitmaps, the
-// game state of each puzzle, the random generator and the three services the
-// main window offers them. Nothing here knows about widgets.
+// What the four puzzles share with the main window.
+//
+// The board's bitmaps, the game state of each puzzle, the random generator and
+// the three services the main window offers them. Nothing here knows about widgets.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// The main window reaches the puzzle of the moment through these calls; each
-// picks the puzzle's own routine by PuzzleMode.
+// The main window's way to the puzzle of the moment.
+//
+// Each call picks the current puzzle's own routine by PuzzleMode.
 #pragma once
 
 #include "platform/raster.h"

@@ -17,19 +17,29 @@ namespace {
 
 using testing::Difference;
 
-struct TurnCase {
+// A puzzle's move constants, and a solved board to turn on.
+struct Puzzle {
   std::string name;
   int mode;
   const char* picture;
   int sound, frames;
   std::uint32_t delay;
-  std::function<void()> solve;      // sets up the solved arrangement
-  std::function<void()> undo;       // the opposite turn, on the arrangement alone
-  std::function<void()> click;      // the click that turns it back
-  std::function<bool()> isSolved;
+  void (*solve)();  // sets up a solved arrangement, the same for the same seed
+  bool (*isSolved)();
+  void (*drawFrame)(int rotor, int frame);
+};
+
+struct TurnCase {
+  Puzzle puzzle;
+  std::string direction;
+  bool framesFirst;           // frames 1..N over the old arrangement, then the permutation
+  int rotor;
+  std::function<void()> undo;   // the opposite turn of the rotor, on the arrangement alone
+  std::function<void()> click;  // the click that turns it back
 };
 
 void SolveGripple() {
+  GripplePatternNo = 0;  // Mix draws again while it meets the last pattern
   GrippleInit();
   GrippleBoard = GrippleTarget;
 }
@@ -53,23 +63,19 @@ void SolveWedding() {
 }
 
 std::vector<TurnCase> Cases() {
+  const Puzzle gripple{"Gripple", Gripple, "b1.bmp", 4, 5, 30, SolveGripple, GrippleIsSolved, GrippleDrawRotor};
+  const Puzzle hexagon{"Hexagon", Hexagon, "b2.bmp", 2, 3, 40, SolveHexagon, HexagonIsSolved, HexagonDrawRotor};
+  const Puzzle oktopus{"Oktopus", Oktopus, "b3.bmp", 3, 2, 50, SolveOktopus, OktopusIsSolved, OktopusDrawPlate};
+  const Puzzle wedding{"Wedding", Wedding, "b4.bmp", 5, 2, 30, SolveWedding, WeddingIsSolved, WeddingDrawRings};
   return {
-      {"GrippleLeft", Gripple, "b1.bmp", 4, 5, 30, SolveGripple, [] { GrippleTurnRight(3); },
-       [] { GrippleMouseLeft(165, 165); }, GrippleIsSolved},
-      {"GrippleRight", Gripple, "b1.bmp", 4, 5, 30, SolveGripple, [] { GrippleTurnLeft(3); },
-       [] { GrippleMouseRight(165, 165); }, GrippleIsSolved},
-      {"HexagonLeft", Hexagon, "b2.bmp", 2, 3, 40, SolveHexagon, [] { HexagonTurnRight(4); },
-       [] { HexagonMouseLeft(192, 164); }, HexagonIsSolved},
-      {"HexagonRight", Hexagon, "b2.bmp", 2, 3, 40, SolveHexagon, [] { HexagonTurnLeft(4); },
-       [] { HexagonMouseRight(192, 164); }, HexagonIsSolved},
-      {"OktopusLeft", Oktopus, "b3.bmp", 3, 2, 50, SolveOktopus, [] { OktopusShiftRight(4); },
-       [] { OktopusMouseLeft(230, 166); }, OktopusIsSolved},
-      {"OktopusRight", Oktopus, "b3.bmp", 3, 2, 50, SolveOktopus, [] { OktopusShiftLeft(4); },
-       [] { OktopusMouseRight(230, 166); }, OktopusIsSolved},
-      {"WeddingLeft", Wedding, "b4.bmp", 5, 2, 30, SolveWedding, [] { WeddingStepBack(1); },
-       [] { WeddingMouseLeft(100); }, WeddingIsSolved},
-      {"WeddingRight", Wedding, "b4.bmp", 5, 2, 30, SolveWedding, [] { WeddingStepForward(2); },
-       [] { WeddingMouseRight(400); }, WeddingIsSolved},
+      {gripple, "Left", true, 3, [] { GrippleTurnRight(3); }, [] { GrippleMouseLeft(165, 165); }},
+      {gripple, "Right", false, 3, [] { GrippleTurnLeft(3); }, [] { GrippleMouseRight(165, 165); }},
+      {hexagon, "Left", true, 4, [] { HexagonTurnRight(4); }, [] { HexagonMouseLeft(192, 164); }},
+      {hexagon, "Right", false, 4, [] { HexagonTurnLeft(4); }, [] { HexagonMouseRight(192, 164); }},
+      {oktopus, "Left", false, 4, [] { OktopusShiftRight(4); }, [] { OktopusMouseLeft(230, 166); }},
+      {oktopus, "Right", true, 4, [] { OktopusShiftLeft(4); }, [] { OktopusMouseRight(230, 166); }},
+      {wedding, "Left", true, 1, [] { WeddingStepBack(1); }, [] { WeddingMouseLeft(100); }},
+      {wedding, "Right", false, 2, [] { WeddingStepForward(2); }, [] { WeddingMouseRight(400); }},
   };
 }
 
@@ -77,27 +83,52 @@ class SolvingTurn : public testing::PuzzleBoard, public ::testing::WithParamInte
 
 TEST_P(SolvingTurn, RunsTheWholeCourseAndThenTheSolvedSequenceOnce) {
   const TurnCase& c = GetParam();
-  Use(c.mode, c.picture);
-  c.solve();
-  ASSERT_TRUE(c.isSolved());
+  const Puzzle& puzzle = c.puzzle;
+  Use(puzzle.mode, puzzle.picture);
+  puzzle.solve();
+  ASSERT_TRUE(puzzle.isSolved());
   c.undo();
-  ASSERT_FALSE(c.isSolved()) << "the opposite turn must change the board";
-  GameState[c.mode] = Running;
+  ASSERT_FALSE(puzzle.isSolved()) << "the opposite turn must change the board";
+  GameState[puzzle.mode] = Running;
 
   c.click();
 
-  EXPECT_TRUE(c.isSolved());
+  EXPECT_TRUE(puzzle.isSolved());
   EXPECT_EQ(host.solvedCalls, 1);
-  std::vector<std::string> course{"wave " + std::to_string(c.sound)};
-  for (int f = 0; f < c.frames; ++f) course.push_back("delay " + std::to_string(c.delay));
+  std::vector<std::string> course{"wave " + std::to_string(puzzle.sound)};
+  for (int f = 0; f < puzzle.frames; ++f) course.push_back("delay " + std::to_string(puzzle.delay));
   course.push_back("solved");
   EXPECT_EQ(host.calls, course);
   // The rest frame is on the screen before the solved sequence begins.
   EXPECT_EQ(Difference(host.solvedFrame, BoardScreen.bitmap), Rect{});
 }
 
+TEST_P(SolvingTurn, ShowsTheFramesInTheOrderOfItsDirection) {
+  const TurnCase& c = GetParam();
+  const Puzzle& puzzle = c.puzzle;
+  Use(puzzle.mode, puzzle.picture);
+  puzzle.solve();
+  c.undo();
+  c.click();
+  const std::vector<Bitmap> frames = host.frames;
+  ASSERT_EQ(static_cast<int>(frames.size()), puzzle.frames);
+
+  // The same arrangement again: the old one for a direction that draws before
+  // it permutes, the new one for the other.
+  Randomize(kSeed);
+  puzzle.solve();
+  if (c.framesFirst) c.undo();
+  for (int i = 0; i < puzzle.frames; ++i) {
+    const int f = c.framesFirst ? i + 1 : puzzle.frames - i;
+    puzzle.drawFrame(c.rotor, f);
+    EXPECT_EQ(Difference(frames[i], BoardScreen.bitmap), Rect{}) << "frame " << f << " shown as number " << i + 1;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryPuzzleEitherWay, SolvingTurn, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<TurnCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<TurnCase>& info) {
+                           return info.param.puzzle.name + info.param.direction;
+                         });
 
 class OptionButton : public testing::PuzzleBoard {};
 

@@ -1,3 +1,4 @@
+// Gripple: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -114,6 +115,32 @@ TEST_F(GrippleBoardTest, TurnsFollowTheCellCycles) {
     }
     GrippleTurnRight(p);
     EXPECT_EQ(GrippleBoard, before) << "right undoes left, plate " << p;
+  }
+}
+
+// The rest place of a plate that lies nearest to an offset from its centre.
+int NearestPosition(BoardPoint offset) {
+  int nearest = 0;
+  for (int k = 1; k < 4; ++k) {
+    const BoardPoint a = GrippleFrameOffset(0, k) - offset, b = GrippleFrameOffset(0, nearest) - offset;
+    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = k;
+  }
+  return nearest;
+}
+
+TEST_F(GrippleBoardTest, TheFramesCarryEachPieceFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {
+  for (int p = 1; p <= 5; ++p) {
+    GrippleBoard = Numbered();
+    const GrippleGrid before = GrippleBoard;
+    GrippleTurnLeft(p);
+    const auto cells = GrippleRotorCells(p);
+    for (int k = 0; k < 4; ++k) {
+      int to = -1;
+      for (int j = 0; j < 4; ++j)
+        if (GrippleBoard[cells[j].c - 1][cells[j].r - 1] == before[cells[k].c - 1][cells[k].r - 1]) to = j;
+      EXPECT_EQ(NearestPosition(GrippleFrameOffset(1, k)), k) << "plate " << p << " position " << k;
+      EXPECT_EQ(NearestPosition(GrippleFrameOffset(5, k)), to) << "plate " << p << " position " << k;
+    }
   }
 }
 

@@ -1,3 +1,4 @@
+// Hexagon: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -149,6 +150,29 @@ TEST_F(HexagonBoardTest, ALeftTurnGivesEachPositionThePillOfTheNext) {
   for (int c = 1; c <= 24; ++c) HexagonBoard[c] = static_cast<std::uint8_t>(c);
   HexagonTurnLeft(4);
   for (int p = 0; p < 6; ++p) EXPECT_EQ(HexagonBoard[HexagonRingCell(4, p)], HexagonRingCell(4, (p + 1) % 6));
+}
+
+// The rest place of a ring that lies nearest to an offset from its centre.
+int NearestPosition(BoardPoint offset) {
+  int nearest = 0;
+  for (int p = 1; p < 6; ++p) {
+    const BoardPoint a = HexagonFrameOffset(0, p) - offset, b = HexagonFrameOffset(0, nearest) - offset;
+    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = p;
+  }
+  return nearest;
+}
+
+TEST_F(HexagonBoardTest, TheFramesCarryEachPillFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {
+  for (int c = 1; c <= 24; ++c) HexagonBoard[c] = static_cast<std::uint8_t>(c);
+  const auto before = HexagonBoard;
+  HexagonTurnLeft(4);
+  for (int p = 0; p < 6; ++p) {
+    int to = -1;
+    for (int q = 0; q < 6; ++q)
+      if (HexagonBoard[HexagonRingCell(4, q)] == before[HexagonRingCell(4, p)]) to = q;
+    EXPECT_EQ(NearestPosition(HexagonFrameOffset(1, p)), p) << "position " << p;
+    EXPECT_EQ(NearestPosition(HexagonFrameOffset(3, p)), to) << "position " << p;
+  }
 }
 
 TEST_F(HexagonBoardTest, MixKeepsTheColourCountsAndMakesAFreshGame) {

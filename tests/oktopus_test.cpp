@@ -1,3 +1,4 @@
+// Oktopus: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,6 +40,29 @@ TEST(OktopusTables, FramesTurnTheButtonsClockwiseOnOneCircle) {
       }
       previous = angle;
     }
+  }
+}
+
+// The slot whose button at rest lies nearest to a point of the plate's square.
+int NearestSlot(BoardPoint at) {
+  int nearest = 0;
+  for (int k = 1; k < 8; ++k) {
+    const BoardPoint a = OktopusButtonCentre(0, k) - at, b = OktopusButtonCentre(0, nearest) - at;
+    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = k;
+  }
+  return nearest;
+}
+
+// The frames turn clockwise, the way the right button shifts the buttons.
+TEST(OktopusTables, TheFramesCarryEachButtonFromItsSlotTowardsTheOneTheRightTurnGivesIt) {
+  for (int k = 0; k < 8; ++k) OktopusPlates[0][k] = static_cast<std::uint8_t>(k);
+  OktopusShiftRight(0);
+  for (int k = 0; k < 8; ++k) {
+    int to = -1;
+    for (int j = 0; j < 8; ++j)
+      if (OktopusPlates[0][j] == k) to = j;
+    EXPECT_EQ(NearestSlot(OktopusButtonCentre(1, k)), k) << "slot " << k;
+    EXPECT_EQ(NearestSlot(OktopusButtonCentre(2, k)), to) << "slot " << k;
   }
 }
 

@@ -48,6 +48,8 @@ class RecordingHost : public PuzzleHost {
 
 class PuzzleBoard : public ::testing::Test {
  protected:
+  static constexpr std::uint32_t kSeed = 20261210;
+
   void Use(int mode, const std::string& picture) {
     PuzzleMode = static_cast<std::uint8_t>(mode);
     for (auto& s : GameState) s = Untouched;
@@ -58,7 +60,7 @@ class PuzzleBoard : public ::testing::Test {
     BoardScreen.bitmap = Bitmap(kBoardWidth, kBoardHeight, 0x123456);
     BoardScreen.shown = [this](const Rect& r) { shown.push_back(r); };
     SetPuzzleHost(&host);
-    Randomize(20261210);
+    Randomize(kSeed);
   }
 
   void TearDown() override {

@@ -1,3 +1,4 @@
+// Wedding: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -86,6 +87,14 @@ TEST(WeddingTables, EveryCellStandsInARingAndTheTargetsCountRight) {
     EXPECT_EQ(colours[3], n / 2);
     EXPECT_EQ(colours[4], n / 2 - 1);
     EXPECT_EQ(colours[0], 46 - (2 * n - 2));
+  }
+}
+
+TEST(WeddingTables, TheFramesDivideAStepIntoThirdsAndTheStepsMakeAFullTurn) {
+  for (int v = 1; v <= kWeddingVariantCount; ++v) {
+    const WeddingVariantInfo& info = WeddingVariants(v);
+    EXPECT_FLOAT_EQ(3 * info.frameAngle, info.stepAngle) << "variant " << v;
+    EXPECT_FLOAT_EQ(info.ballsPerRing * info.stepAngle, 360.0f) << "variant " << v;
   }
 }
 
