@@ -120,12 +120,9 @@ TEST_F(GrippleBoardTest, TurnsFollowTheCellCycles) {
 
 // The rest place of a plate that lies nearest to an offset from its centre.
 int NearestPosition(BoardPoint offset) {
-  int nearest = 0;
-  for (int k = 1; k < 4; ++k) {
-    const BoardPoint a = GrippleFrameOffset(0, k) - offset, b = GrippleFrameOffset(0, nearest) - offset;
-    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = k;
-  }
-  return nearest;
+  std::vector<BoardPoint> rest;
+  for (int k = 0; k < 4; ++k) rest.push_back(GrippleFrameOffset(0, k));
+  return testing::Nearest(rest, offset);
 }
 
 TEST_F(GrippleBoardTest, TheFramesCarryEachPieceFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {

@@ -154,12 +154,9 @@ TEST_F(HexagonBoardTest, ALeftTurnGivesEachPositionThePillOfTheNext) {
 
 // The rest place of a ring that lies nearest to an offset from its centre.
 int NearestPosition(BoardPoint offset) {
-  int nearest = 0;
-  for (int p = 1; p < 6; ++p) {
-    const BoardPoint a = HexagonFrameOffset(0, p) - offset, b = HexagonFrameOffset(0, nearest) - offset;
-    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = p;
-  }
-  return nearest;
+  std::vector<BoardPoint> rest;
+  for (int p = 0; p < 6; ++p) rest.push_back(HexagonFrameOffset(0, p));
+  return testing::Nearest(rest, offset);
 }
 
 TEST_F(HexagonBoardTest, TheFramesCarryEachPillFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {

@@ -45,12 +45,9 @@ TEST(OktopusTables, FramesTurnTheButtonsClockwiseOnOneCircle) {
 
 // The slot whose button at rest lies nearest to a point of the plate's square.
 int NearestSlot(BoardPoint at) {
-  int nearest = 0;
-  for (int k = 1; k < 8; ++k) {
-    const BoardPoint a = OktopusButtonCentre(0, k) - at, b = OktopusButtonCentre(0, nearest) - at;
-    if (a.x * a.x + a.y * a.y < b.x * b.x + b.y * b.y) nearest = k;
-  }
-  return nearest;
+  std::vector<BoardPoint> rest;
+  for (int k = 0; k < 8; ++k) rest.push_back(OktopusButtonCentre(0, k));
+  return testing::Nearest(rest, at);
 }
 
 // The frames turn clockwise, the way the right button shifts the buttons.

@@ -81,6 +81,18 @@ inline void ComposeSprite(Bitmap& ground, int x, int y, const Rect& mask, const 
         ground.setPixel(x + dx, y + dy, sheet.pixel(sprite.x + dx, sprite.y + dy));
 }
 
+// The index of the place in `places` nearest to `at`.
+inline int Nearest(const std::vector<BoardPoint>& places, BoardPoint at) {
+  int nearest = 0;
+  auto distance = [&](int i) {
+    const BoardPoint d = places[i] - at;
+    return d.x * d.x + d.y * d.y;
+  };
+  for (int i = 1; i < static_cast<int>(places.size()); ++i)
+    if (distance(i) < distance(nearest)) nearest = i;
+  return nearest;
+}
+
 // Rectangles in which two bitmaps differ, as one bounding rectangle.
 inline Rect Difference(const Bitmap& a, const Bitmap& b) {
   int left = a.width(), top = a.height(), right = -1, bottom = -1;
