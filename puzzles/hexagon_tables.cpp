@@ -22,8 +22,9 @@ struct RingRow {
   int cells[6];  // positions 0 upper left, 1 top, 2 upper right, 3 lower right, 4 bottom, 5 lower left
 };
 
-// Variant 1 uses rings 1 to 7, variant 2 adds 8 to 19, variant 3 adds 20 to 37.
+// Each variant uses the rings of the smaller ones and adds a ring of rings round them.
 constexpr RingRow kRings[37] = {
+    // rings 1 to 7, variant 1 and on
     {.place = {.column = -1, .row = -1}, .cells = {1, 2, 3, 9, 8, 7}},
     {.place = {.column = 1, .row = -1}, .cells = {3, 4, 5, 11, 10, 9}},
     {.place = {.column = -2, .row = 0}, .cells = {6, 7, 8, 15, 14, 13}},
@@ -31,6 +32,7 @@ constexpr RingRow kRings[37] = {
     {.place = {.column = 2, .row = 0}, .cells = {10, 11, 12, 19, 18, 17}},
     {.place = {.column = -1, .row = 1}, .cells = {14, 15, 16, 22, 21, 20}},
     {.place = {.column = 1, .row = 1}, .cells = {16, 17, 18, 24, 23, 22}},
+    // rings 8 to 19, variant 2 and on
     {.place = {.column = -2, .row = -2}, .cells = {25, 26, 27, 2, 1, 33}},
     {.place = {.column = 0, .row = -2}, .cells = {27, 28, 29, 4, 3, 2}},
     {.place = {.column = 2, .row = -2}, .cells = {29, 30, 31, 34, 5, 4}},
@@ -43,6 +45,7 @@ constexpr RingRow kRings[37] = {
     {.place = {.column = -2, .row = 2}, .cells = {45, 20, 21, 50, 49, 48}},
     {.place = {.column = 0, .row = 2}, .cells = {21, 22, 23, 52, 51, 50}},
     {.place = {.column = 2, .row = 2}, .cells = {23, 24, 46, 54, 53, 52}},
+    // rings 20 to 37, variant 3
     {.place = {.column = -3, .row = -3}, .cells = {55, 56, 57, 26, 25, 65}},
     {.place = {.column = -1, .row = -3}, .cells = {57, 58, 59, 28, 27, 26}},
     {.place = {.column = 1, .row = -3}, .cells = {59, 60, 61, 30, 29, 28}},

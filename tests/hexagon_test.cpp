@@ -237,10 +237,9 @@ TEST_F(HexagonBoardTest, PillsShowCleanInEveryFrameAndVariant) {
         HexagonDrawRotor(r, f);
         for (int p = 0; p < 6; ++p) {
           const Point at = PillPoint(r, p, f);
-          const int colour = HexagonBoard[HexagonRingCell(r, p)];
-          for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 18; ++x) {
-              const Rect sprite = hexagon_sheet::Pill(colour);
+          const Rect sprite = hexagon_sheet::Pill(HexagonBoard[HexagonRingCell(r, p)]);
+          for (int y = 0; y < sprite.h; ++y)
+            for (int x = 0; x < sprite.w; ++x) {
               const Pixel pill = BackgroundBitmap.pixel(sprite.x + x, sprite.y + y);
               // The ring shows 56 x 62 pixels: a pill far out to the side is cut there.
               const int sx = at.x - 9 + x - HexagonRingCentre(r).x;

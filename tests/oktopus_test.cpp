@@ -177,8 +177,8 @@ TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
     // Buttons go on with OR alone: wherever a button has colour, it shows.
     const BoardPoint b = OktopusButtonCentre(0, k);
     const Rect sprite = Button(OktopusPlates[4][k]);
-    for (int y = 0; y < 13; ++y)
-      for (int x = 0; x < 13; ++x) {
+    for (int y = 0; y < sprite.h; ++y)
+      for (int x = 0; x < sprite.w; ++x) {
         const Pixel button = BackgroundBitmap.pixel(sprite.x + x, sprite.y + y);
         if (button != 0) expected.setPixel(180 + b.x - 6 + x, 116 + b.y - 6 + y, button);
       }
