@@ -10,26 +10,27 @@
 
 #include "assets/paint_kit.h"
 #include "assets/pictures.h"
+#include "puzzles/hexagon.h"
+#include "puzzles/hexagon_sheet.h"
 
 namespace assets {
 
 namespace {
 
-constexpr int kCentreX = 192, kCentreY = 164;
+using namespace blivo::hexagon_sheet;
+
+constexpr int kCentreX = kFieldCentre.x, kCentreY = kFieldCentre.y;
 constexpr double kHubRadius = 7.0;    // no pill of a neighbour ring ever reaches closer
 constexpr double kBandRadius = 31.5;  // a pill at 22 from the centre reaches 31
 
 struct Variant {
   int halfWidth, halfHeight, rings;
 };
-constexpr Variant kVariants[3] = {{76, 66, 7}, {114, 99, 19}, {152, 132, 37}};
 
-// Column and row of rings 1..37, as the board places them.
-constexpr int kRingPlaces[37][2] = {
-    {-1, -1}, {1, -1}, {-2, 0}, {0, 0}, {2, 0}, {-1, 1}, {1, 1}, {-2, -2}, {0, -2}, {2, -2},
-    {-3, -1}, {3, -1}, {-4, 0}, {4, 0}, {-3, 1}, {3, 1}, {-2, 2}, {0, 2}, {2, 2}, {-3, -3},
-    {-1, -3}, {1, -3}, {3, -3}, {-4, -2}, {4, -2}, {-5, -1}, {5, -1}, {-6, 0}, {6, 0}, {-5, 1},
-    {5, 1}, {-4, 2}, {4, 2}, {-3, 3}, {-1, 3}, {1, 3}, {3, 3}};
+Variant FieldOf(int variant) {
+  const blivo::HexagonVariantInfo& v = blivo::HexagonVariants(variant);
+  return {v.field.w / 2, v.field.h / 2, v.rings};
+}
 
 // Sector colours counter-clockwise from the right: 0-60 colour 3, 60-120
 // colour 2, 120-180 colour 1, 180-240 colour 4, 240-300 colour 5, 300-360 colour 6.
@@ -56,8 +57,10 @@ QColor Ground(int colour, double distance, double reach) {
 QImage Scene(const QImage& ground, const Variant& v) {
   QImage scene = ground.copy();
   std::vector<QPointF> centres;
-  for (int r = 0; r < v.rings; ++r)
-    centres.emplace_back(kCentreX + 19 * kRingPlaces[r][0], kCentreY + 33 * kRingPlaces[r][1]);
+  for (int r = 1; r <= v.rings; ++r) {
+    const blivo::BoardPoint c = blivo::HexagonRingCentre(r);
+    centres.emplace_back(c.x, c.y);
+  }
   const double reach = std::hypot(v.halfWidth, v.halfHeight);
   for (int y = kCentreY - v.halfHeight; y < kCentreY + v.halfHeight; ++y) {
     auto* line = reinterpret_cast<QRgb*>(scene.scanLine(y));
@@ -90,8 +93,8 @@ QImage Scene(const QImage& ground, const Variant& v) {
   return scene;
 }
 
-QImage Pill(int colour) {
-  QImage canvas = Canvas(18, 18);
+QImage PaintPill(int colour) {
+  QImage canvas = Canvas(kPillSize, kPillSize);
   QPainter p(&canvas);
   PaintBall(p, QRectF(0.6, 0.6, 16.8, 16.8), PieceColour(colour - 1));
   PaintMarking(p, QPointF(9, 9.3), 7.5, colour - 1, PieceColour(colour - 1).darker(210));
@@ -101,32 +104,34 @@ QImage Pill(int colour) {
 }  // namespace
 
 QImage PaintHexagonPicture() {
-  QImage ground = Marble(500, 333, QColor(0x24, 0x1a, 0x10), QColor(0x8c, 0x6a, 0x40), 23);
+  QImage ground = BoardGround(QColor(0x24, 0x1a, 0x10), QColor(0x8c, 0x6a, 0x40), 23);
   {
     QPainter p(&ground);
-    PaintTitle(p, QRectF(415, 10, 70, 310), "H\nE\nX\nA\nG\nO\nN", 30, kTitleGold);
+    PaintTitle(p, ToRectF(kTitle), "H\nE\nX\nA\nG\nO\nN", 30, kTitleGold);
   }
-  QImage sheet = BoardSheet(532, 597, Scene(ground, kVariants[0]));
-  const QImage second = Scene(ground, kVariants[1]);
-  Place(sheet, 304, 333, second.copy(192 - 114, 164 - 99, 228, 198));
-  const QImage third = Scene(ground, kVariants[2]);
-  Place(sheet, 0, 333, third.copy(192 - 152, 164 - 132, 304, 264));
-  for (int c = 1; c <= 6; ++c) Place(sheet, 500, 18 * (c - 1), SplitSprite(Pill(c)).picture);
+  // The first field is part of the background; the larger ones are cut from
+  // boards painted with them, at the place where they are shown.
+  QImage sheet = BoardSheet(kWidth, kHeight, Scene(ground, FieldOf(1)));
+  for (int v = 2; v <= blivo::kHexagonVariantCount; ++v) {
+    const blivo::Rect field = Field(v);
+    Place(sheet, field, Scene(ground, FieldOf(v)).copy(kCentreX - field.w / 2, kCentreY - field.h / 2, field.w, field.h));
+  }
+  for (int c = 1; c <= 6; ++c) Place(sheet, Pill(c), SplitSprite(PaintPill(c)).picture);
 
   // The disc is black all over: the field shows through it around the pills.
-  QImage disc = Canvas(62, 62);
+  QImage disc = Canvas(kDiscSize, kDiscSize);
   {
     QPainter p(&disc);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawEllipse(QRectF(0, 0, 62, 62));
+    p.drawEllipse(QRectF(0, 0, kDiscSize, kDiscSize));
   }
   const Sprite ring = SplitSprite(disc);
   QImage showing = ring.mask;
   showing.invertPixels();  // white where the disc shows
-  Place(sheet, 304, 531, showing);
-  Place(sheet, 366, 531, ring.picture);
+  Place(sheet, kDiscMask, showing);
+  Place(sheet, kDisc, ring.picture);
   return sheet;
 }
 

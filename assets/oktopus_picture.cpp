@@ -5,23 +5,27 @@
 
 #include "assets/paint_kit.h"
 #include "assets/pictures.h"
+#include "puzzles/oktopus.h"
+#include "puzzles/oktopus_sheet.h"
 
 namespace assets {
 
 namespace {
 
-// Button centres in the plate's square for frames 0, 1 and 2, as the board
-// places them; the plate is painted to match.
-constexpr int kButtonCentres[3][8][2] = {
-    {{49, 16}, {73, 26}, {83, 50}, {73, 74}, {49, 84}, {25, 74}, {15, 50}, {25, 26}},
-    {{59, 17}, {80, 33}, {83, 59}, {67, 80}, {40, 83}, {19, 67}, {16, 41}, {32, 20}},
-    {{66, 21}, {82, 41}, {78, 67}, {58, 82}, {33, 79}, {17, 59}, {21, 33}, {41, 18}},
-};
+using namespace blivo::oktopus_sheet;
+
+// The middle of a button on the plate's square in the given frame: the arms
+// reach there and the sockets lie there, black.
+QPointF ButtonCentre(int frame, int slot) {
+  const blivo::BoardPoint b = blivo::OktopusButtonCentre(frame, slot);
+  return QPointF(b.x + 0.5, b.y + 0.5);
+}
+
 constexpr QPointF kHub(49.5, 50.5);
 constexpr double kPlateRadius = 47.5;
 
-QImage Plate(int frame) {
-  QImage canvas = Canvas(100, 100);
+QImage PaintPlate(int frame) {
+  QImage canvas = Canvas(kPlateSize, kPlateSize);
   QPainter p(&canvas);
   p.setRenderHint(QPainter::Antialiasing);
   QRadialGradient metal(kHub, kPlateRadius, kHub - QPointF(16, 18));
@@ -35,8 +39,8 @@ QImage Plate(int frame) {
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(kHub, kPlateRadius - 4, kPlateRadius - 4);
   // Eight arms from the head to the buttons: they turn with the plate.
-  for (const auto& b : kButtonCentres[frame]) {
-    const QPointF tip(b[0] + 0.5, b[1] + 0.5);
+  for (int slot = 0; slot < 8; ++slot) {
+    const QPointF tip = ButtonCentre(frame, slot);
     QLinearGradient arm(kHub, tip);
     arm.setColorAt(0, QColor(0x8a, 0x2c, 0x5c));
     arm.setColorAt(1, QColor(0xd0, 0x64, 0x94));
@@ -61,12 +65,12 @@ QImage Plate(int frame) {
   }
   // The sockets the buttons sit in: black, so a button shows as it is.
   p.setBrush(Qt::black);
-  for (const auto& b : kButtonCentres[frame]) p.drawEllipse(QPointF(b[0] + 0.5, b[1] + 0.5), 7.2, 7.2);
+  for (int slot = 0; slot < 8; ++slot) p.drawEllipse(ButtonCentre(frame, slot), 7.2, 7.2);
   return canvas;
 }
 
-QImage Button(int colour) {
-  QImage canvas = Canvas(13, 13);
+QImage PaintButton(int colour) {
+  QImage canvas = Canvas(kButtonSize, kButtonSize);
   QPainter p(&canvas);
   PaintBall(p, QRectF(0.3, 0.3, 12.4, 12.4), PieceColour(colour));
   PaintMarking(p, QPointF(6.5, 6.6), 5.5, colour, PieceColour(colour).darker(230));
@@ -76,7 +80,8 @@ QImage Button(int colour) {
 void PaintPlaces(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   for (int i = 0; i < 9; ++i) {
-    const QPointF hub(80 + 100 * (i % 3) + kHub.x(), 16 + 100 * (i / 3) + kHub.y());
+    const blivo::BoardPoint corner = blivo::OktopusPlateCorner(i);
+    const QPointF hub(corner.x + kHub.x(), corner.y + kHub.y());
     QRadialGradient socket(hub, kPlateRadius + 3);
     socket.setColorAt(0.85, QColor(0x05, 0x0a, 0x1c));
     socket.setColorAt(1.0, QColor(0x05, 0x0a, 0x1c, 0));
@@ -89,19 +94,20 @@ void PaintPlaces(QPainter& p) {
 }  // namespace
 
 QImage PaintOktopusPicture() {
-  QImage sheet = BoardSheet(700, 333, Marble(500, 333, QColor(0x06, 0x1c, 0x3c), QColor(0x2c, 0x74, 0xa8), 37, 45.0));
+  QImage sheet =
+      BoardSheet(kWidth, kHeight, BoardGround(QColor(0x06, 0x1c, 0x3c), QColor(0x2c, 0x74, 0xa8), 37, 45.0));
   {
     QPainter p(&sheet);
-    p.setClipRect(0, 0, 500, 333);
+    p.setClipRect(0, 0, blivo::kBoardWidth, blivo::kBoardHeight);
     PaintPlaces(p);
-    PaintTitle(p, QRectF(390, 10, 96, 204), "O\nK\nT\nO\nP\nU\nS", 26, kTitleGold);
+    PaintTitle(p, ToRectF(kTitle), "O\nK\nT\nO\nP\nU\nS", 26, kTitleGold);
   }
   for (int f = 0; f < 3; ++f) {
-    const Sprite plate = SplitSprite(Plate(f));
-    Place(sheet, 500, 100 * f, plate.picture);
-    Place(sheet, 600, 100 * f, plate.mask);
+    const Sprite plate = SplitSprite(PaintPlate(f));
+    Place(sheet, Plate(f), plate.picture);
+    Place(sheet, PlateMask(f), plate.mask);
   }
-  for (int c = 0; c < 8; ++c) Place(sheet, 500 + 13 * c, 300, SplitSprite(Button(c)).picture);
+  for (int c = 0; c < 8; ++c) Place(sheet, Button(c), SplitSprite(PaintButton(c)).picture);
   return sheet;
 }
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "puzzles/board_geometry.h"
+
 namespace assets {
 
 QColor PieceColour(int index) {
@@ -164,6 +166,10 @@ QImage Marble(int width, int height, QColor dark, QColor light, unsigned seed, d
     }
   }
   return image;
+}
+
+QImage BoardGround(QColor dark, QColor light, unsigned seed, double scale) {
+  return Marble(blivo::kBoardWidth, blivo::kBoardHeight, dark, light, seed, scale);
 }
 
 QImage Canvas(int width, int height, int scale) {

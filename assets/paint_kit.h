@@ -9,6 +9,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include "platform/raster.h"
+
 namespace assets {
 
 // The colours of pieces, 0..7. Puzzles with fewer colours use the first ones
@@ -43,8 +45,15 @@ Sprite SplitSprite(const QImage& painted);
 
 // Copies image into sheet at (x, y), pixel for pixel.
 void Place(QImage& sheet, int x, int y, const QImage& image);
+// Copies image into its place in the sheet, pixel for pixel.
+inline void Place(QImage& sheet, const blivo::Rect& at, const QImage& image) { Place(sheet, at.x, at.y, image); }
 
-// A sprite sheet of the given size, black, with ground as its 500 x 333 board.
+inline QRectF ToRectF(const blivo::Rect& r) { return QRectF(r.x, r.y, r.w, r.h); }
+
+// A board's marbled ground, as large as the board.
+QImage BoardGround(QColor dark, QColor light, unsigned seed, double scale = 60.0);
+
+// A sprite sheet of the given size, black, with ground as its board.
 QImage BoardSheet(int width, int height, const QImage& ground);
 
 // A raised golden frame with a soft shadow, around a picture or a panel.

@@ -1,3 +1,4 @@
+// What the four puzzles share with the main window: state, random numbers and services.
 #include "puzzles/board.h"
 
 #include <random>

@@ -1,16 +1,15 @@
-// What the four puzzles share with the main window: the board's bitmaps, the
-// game state of each puzzle, the random generator and the three services the
-// main window offers them. Nothing here knows about widgets.
+// What the four puzzles share with the main window.
+//
+// The board's bitmaps, the game state of each puzzle, the random generator and
+// the three services the main window offers them. Nothing here knows about widgets.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/raster.h"
+#include "puzzles/board_geometry.h"
 
 namespace blivo {
-
-constexpr int kBoardWidth = 500;
-constexpr int kBoardHeight = 333;
 
 enum : std::uint8_t { Gripple = 0, Hexagon = 1, Oktopus = 2, Wedding = 3 };
 constexpr int kPuzzleCount = 4;
@@ -28,6 +27,22 @@ extern Bitmap BackgroundBitmap;
 extern Bitmap BoardBitmap;
 // The board as the player sees it.
 extern Screen BoardScreen;
+
+// Copies the rectangle `part` of the sprite sheet onto dst at (x, y) by op.
+inline Rect CopyFromSheet(Bitmap& dst, int x, int y, const Rect& part, RasterOp op) {
+  return BlockCopy(dst, x, y, part.w, part.h, BackgroundBitmap, part.x, part.y, op);
+}
+inline Rect CopyFromSheet(Screen& dst, int x, int y, const Rect& part, RasterOp op) {
+  return BlockCopy(dst, x, y, part.w, part.h, BackgroundBitmap, part.x, part.y, op);
+}
+
+// A sprite of the sheet with a transparent surround, in its two passes at
+// (x, y): the mask with AND, then the sprite with OR.
+template <typename Target>
+void DrawSprite(Target& dst, int x, int y, const Rect& mask, const Rect& sprite) {
+  CopyFromSheet(dst, x, y, mask, RasterOp::And);
+  CopyFromSheet(dst, x, y, sprite, RasterOp::Or);
+}
 
 // A click that turns part of the board starts the clock of a fresh game.
 void StartClockOnFirstMove();

@@ -1,12 +1,24 @@
+// The puzzle of the moment: each call picks the current puzzle's own routine.
 #include "puzzles/current_puzzle.h"
 
 #include "puzzles/board.h"
 #include "puzzles/gripple.h"
+#include "puzzles/gripple_sheet.h"
 #include "puzzles/hexagon.h"
+#include "puzzles/hexagon_sheet.h"
 #include "puzzles/oktopus.h"
+#include "puzzles/oktopus_sheet.h"
 #include "puzzles/wedding.h"
+#include "puzzles/wedding_sheet.h"
 
 namespace blivo {
+
+namespace {
+
+// The option button steps through the variants of the puzzles that have them.
+void (*const kOptions[kPuzzleCount])(bool up) = {nullptr, HexagonOption, nullptr, WeddingOption};
+
+}  // namespace
 
 const char* PuzzlePictureFile(int mode) {
   static const char* const kFiles[kPuzzleCount] = {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"};
@@ -14,9 +26,20 @@ const char* PuzzlePictureFile(int mode) {
 }
 
 PictureSize PuzzlePictureMinimum(int mode) {
-  static const PictureSize kSizes[kPuzzleCount] = {{500, 383}, {532, 597}, {700, 333}, {572, 409}};
+  static const PictureSize kSizes[kPuzzleCount] = {{gripple_sheet::kWidth, gripple_sheet::kHeight},
+                                                   {hexagon_sheet::kWidth, hexagon_sheet::kHeight},
+                                                   {oktopus_sheet::kWidth, oktopus_sheet::kHeight},
+                                                   {wedding_sheet::kWidth, wedding_sheet::kHeight}};
   return kSizes[mode];
 }
+
+Rect PuzzleTitle(int mode) {
+  static const Rect kTitles[kPuzzleCount] = {gripple_sheet::kTitle, hexagon_sheet::kTitle, oktopus_sheet::kTitle,
+                                             wedding_sheet::kTitle};
+  return kTitles[mode];
+}
+
+bool PuzzleHasOption(int mode) { return kOptions[mode] != nullptr; }
 
 void PuzzleInit() {
   switch (PuzzleMode) {
@@ -71,11 +94,9 @@ void PuzzleMouseRight(int x, int y) {
 }
 
 bool PuzzleOption(bool up) {
-  switch (PuzzleMode) {
-    case Hexagon: HexagonOption(up); return true;
-    case Wedding: WeddingOption(up); return true;
-    default: return false;
-  }
+  if (!PuzzleHasOption(PuzzleMode)) return false;
+  kOptions[PuzzleMode](up);
+  return true;
 }
 
 void PuzzlePictureReloaded() {

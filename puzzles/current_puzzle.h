@@ -1,8 +1,9 @@
-// The main window reaches the puzzle of the moment through these calls; each
-// picks the puzzle's own routine by PuzzleMode.
+// The main window's way to the puzzle of the moment.
+//
+// Each call picks the current puzzle's own routine by PuzzleMode.
 #pragma once
 
-#include <string>
+#include "platform/raster.h"
 
 namespace blivo {
 
@@ -14,6 +15,10 @@ struct PictureSize {
 // it must at least have to hold every sprite the puzzle draws.
 const char* PuzzlePictureFile(int mode);
 PictureSize PuzzlePictureMinimum(int mode);
+// Where the puzzle's name stands on its board, under the tip with the rules.
+Rect PuzzleTitle(int mode);
+// Whether the option button has variants to step through for puzzle mode.
+bool PuzzleHasOption(int mode);
 
 void PuzzleInit();
 void PuzzleMix();
@@ -23,8 +28,8 @@ void PuzzleDrawAfterMix();
 void PuzzleDraw();
 void PuzzleMouseLeft(int x, int y);
 void PuzzleMouseRight(int x, int y);
-// The next (up) or previous variant of the current puzzle; false for a puzzle
-// that has none.
+// The option button: the next variant (up) or the previous one, mixed and
+// drawn if it changed. False when the current puzzle has no variants.
 bool PuzzleOption(bool up);
 // Called after the current puzzle's picture has been loaded anew.
 void PuzzlePictureReloaded();

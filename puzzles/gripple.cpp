@@ -1,6 +1,9 @@
+// Gripple: the moves, the target and the drawing of the grid under its five plates.
 #include "puzzles/gripple.h"
 
 #include "puzzles/board.h"
+#include "puzzles/gripple_sheet.h"
+#include "puzzles/rotor_turn.h"
 
 namespace blivo {
 
@@ -10,16 +13,11 @@ int GripplePatternNo = 0;
 
 namespace {
 
-constexpr int kPieceSize = 50;
-constexpr int kPieceMaskX = 200;
-constexpr int kSmallSize = 30;
-constexpr int kSmallMaskX = 370;
-constexpr int kSheetY = 333;
-constexpr int kPlateHalf = 65;  // a plate's square runs from centre - 65 to centre + 64
-constexpr int kPlateSquare = 130;
-constexpr int kFrames = 5;
-constexpr int kFrameDelay = 30;
-constexpr int kMoveSound = 4;
+constexpr RotorCourse kTurn{.moveSound = 4,
+                            .frames = 5,
+                            .frameDelay = 30,
+                            .drawFrame = GrippleDrawRotor,
+                            .isSolved = GrippleIsSolved};
 
 std::uint8_t& At(GrippleGrid& g, GrippleCell cell) { return g[cell.c - 1][cell.r - 1]; }
 
@@ -27,10 +25,8 @@ std::uint8_t& At(GrippleGrid& g, GrippleCell cell) { return g[cell.c - 1][cell.r
 
 int GrippleHitPlate(int x, int y) {
   int hit = 0;
-  for (int p = 1; p <= 5; ++p) {
-    const GrippleCell centre = GrippleRotorCentre(p);
-    if (centre.c - 20 < x && x < centre.c + 20 && centre.r - 20 < y && y < centre.r + 20) hit = p;
-  }
+  for (int p = 1; p <= 5; ++p)
+    if (InHitSquare(GrippleRotorCentre(p), x, y)) hit = p;
   return hit;
 }
 
@@ -56,45 +52,43 @@ void GrippleInit() {
 bool GrippleIsSolved() { return GrippleBoard == GrippleTarget; }
 
 void GrippleDrawPiece(int v, int x, int y) {
-  const int left = x - kPieceSize / 2, top = y - kPieceSize / 2;
-  BlockCopy(BoardBitmap, left, top, kPieceSize, kPieceSize, BackgroundBitmap, kPieceMaskX, kSheetY,
-            RasterOp::And);
-  BlockCopy(BoardBitmap, left, top, kPieceSize, kPieceSize, BackgroundBitmap,
-            kPieceSize * (v - 1), kSheetY, RasterOp::Or);
+  using namespace gripple_sheet;
+  DrawSprite(BoardBitmap, x - kPieceSize / 2, y - kPieceSize / 2, kPieceMask, Piece(v));
 }
 
 void GrippleDraw() {
   BlockCopy(BoardBitmap, 0, 0, kBoardWidth, kBoardHeight, BackgroundBitmap, 0, 0, RasterOp::Copy);
   for (int c = 1; c <= 4; ++c)
-    for (int r = 1; r <= 4; ++r) GrippleDrawPiece(GrippleBoard[c - 1][r - 1], 60 * c + 15, 60 * r + 15);
+    for (int r = 1; r <= 4; ++r) {
+      const BoardPoint centre = GripplePieceCentre(c, r);
+      GrippleDrawPiece(GrippleBoard[c - 1][r - 1], centre.x, centre.y);
+    }
   BlockCopy(BoardScreen, 0, 0, kBoardWidth, kBoardHeight, BoardBitmap, 0, 0, RasterOp::Copy);
   GrippleDrawTarget();
 }
 
 void GrippleDrawTarget() {
-  for (int c = 1; c <= 4; ++c) {
+  using namespace gripple_sheet;
+  // Straight onto the screen: all small pieces share one mask, so a new
+  // target covers the old one completely.
+  for (int c = 1; c <= 4; ++c)
     for (int r = 1; r <= 4; ++r) {
-      const int x = 35 * c + 301, y = 35 * r - 8;
-      const int v = GrippleTarget[c - 1][r - 1];
-      BlockCopy(BoardScreen, x, y, kSmallSize, kSmallSize, BackgroundBitmap, kSmallMaskX, kSheetY,
-                RasterOp::And);
-      BlockCopy(BoardScreen, x, y, kSmallSize, kSmallSize, BackgroundBitmap, 220 + 30 * v, kSheetY,
-                RasterOp::Or);
+      const Rect at = TargetPiece(c, r);
+      DrawSprite(BoardScreen, at.x, at.y, kSmallMask, SmallPiece(GrippleTarget[c - 1][r - 1]));
     }
-  }
 }
 
 void GrippleDrawRotor(int p, int f) {
-  const GrippleCell centre = GrippleRotorCentre(p);
-  const int left = centre.c - kPlateHalf, top = centre.r - kPlateHalf;
-  BlockCopy(BoardBitmap, left, top, kPlateSquare, kPlateSquare, BackgroundBitmap, left, top,
+  const BoardPoint centre = GrippleRotorCentre(p);
+  const Rect square = gripple_sheet::PlateSquare(centre);
+  BlockCopy(BoardBitmap, square.x, square.y, square.w, square.h, BackgroundBitmap, square.x, square.y,
             RasterOp::Copy);
   const auto cells = GrippleRotorCells(p);
   for (int k = 0; k < 4; ++k) {
-    const GrippleCell offset = GrippleFrameOffset(f, k);
-    GrippleDrawPiece(At(GrippleBoard, cells[k]), centre.c + offset.c, centre.r + offset.r);
+    const BoardPoint at = centre + GrippleFrameOffset(f, k);
+    GrippleDrawPiece(At(GrippleBoard, cells[k]), at.x, at.y);
   }
-  BlockCopy(BoardScreen, left, top, kPlateSquare, kPlateSquare, BoardBitmap, left, top,
+  BlockCopy(BoardScreen, square.x, square.y, square.w, square.h, BoardBitmap, square.x, square.y,
             RasterOp::Copy);
 }
 
@@ -118,27 +112,9 @@ void GrippleTurnRight(int p) {
   At(GrippleBoard, cells[1]) = saved;
 }
 
-void GrippleRotateLeft(int p) {
-  PlayWave(kMoveSound);
-  for (int f = 1; f <= kFrames; ++f) {
-    GrippleDrawRotor(p, f);
-    Delay(kFrameDelay);
-  }
-  GrippleTurnLeft(p);
-  GrippleDrawRotor(p, 0);
-  if (GrippleIsSolved()) PuzzleSolved();
-}
+void GrippleRotateLeft(int p) { TurnRotor(kTurn, p, GrippleTurnLeft, FrameOrder::BeforePermuting); }
 
-void GrippleRotateRight(int p) {
-  PlayWave(kMoveSound);
-  GrippleTurnRight(p);
-  for (int f = kFrames; f >= 1; --f) {
-    GrippleDrawRotor(p, f);
-    Delay(kFrameDelay);
-  }
-  GrippleDrawRotor(p, 0);
-  if (GrippleIsSolved()) PuzzleSolved();
-}
+void GrippleRotateRight(int p) { TurnRotor(kTurn, p, GrippleTurnRight, FrameOrder::AfterPermuting); }
 
 void GrippleMouseLeft(int x, int y) {
   const int p = GrippleHitPlate(x, y);

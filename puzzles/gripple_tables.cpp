@@ -1,4 +1,4 @@
-// The fixed data of Gripple, written as it reads in the design tables.
+// Gripple's fixed data: the fifty patterns, the plates, the frames and the colour orders.
 #include <array>
 
 #include "puzzles/gripple.h"
@@ -40,7 +40,7 @@ constexpr const char* kPatterns[50][4] = {
 constexpr GrippleCell kPlateCorners[5] = {{1, 1}, {3, 1}, {2, 2}, {1, 3}, {3, 3}};
 
 // Frames 0..5; positions 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
-constexpr GrippleCell kFrameOffsets[6][4] = {
+constexpr BoardPoint kFrameOffsets[6][4] = {
     {{-30, -30}, {30, -30}, {-30, 30}, {30, 30}},
     {{-36, -21}, {21, -36}, {-21, 36}, {36, 21}},
     {{-39, -11}, {11, -39}, {-11, 39}, {39, 11}},
@@ -70,15 +70,18 @@ std::array<GrippleCell, 4> GrippleRotorCells(int p) {
   return {{{tl.c, tl.r}, {tl.c + 1, tl.r}, {tl.c, tl.r + 1}, {tl.c + 1, tl.r + 1}}};
 }
 
-GrippleCell GrippleRotorCentre(int p) {
+BoardPoint GripplePieceCentre(int c, int r) { return {60 * c + 15, 60 * r + 15}; }
+
+BoardPoint GrippleRotorCentre(int p) {
   const GrippleCell tl = kPlateCorners[p - 1];
-  return {60 * tl.c + 45, 60 * tl.r + 45};
+  const BoardPoint first = GripplePieceCentre(tl.c, tl.r), last = GripplePieceCentre(tl.c + 1, tl.r + 1);
+  return {(first.x + last.x) / 2, (first.y + last.y) / 2};
 }
 
 int GripplePatternClass(int n, int c, int r) { return kPatterns[n - 1][r - 1][c - 1] - '0'; }
 
 int GrippleColourOrder(int o, int k) { return kColourOrders[o][k - 1]; }
 
-GrippleCell GrippleFrameOffset(int f, int k) { return kFrameOffsets[f][k]; }
+BoardPoint GrippleFrameOffset(int f, int k) { return kFrameOffsets[f][k]; }
 
 }  // namespace blivo

@@ -1,6 +1,10 @@
+// Hexagon: the moves, the mix and the drawing of the rings over their field.
 #include "puzzles/hexagon.h"
 
 #include "puzzles/board.h"
+#include "puzzles/hexagon_sheet.h"
+#include "puzzles/rotor_turn.h"
+#include "puzzles/variant_step.h"
 
 namespace blivo {
 
@@ -9,16 +13,28 @@ std::array<std::uint8_t, 97> HexagonBoard{};
 
 namespace {
 
-constexpr int kPillSize = 18;
-constexpr int kPillsX = 500;
-constexpr int kDiscX = 366, kMaskX = 304, kDiscY = 531, kDiscSize = 62;
-// Scratch square in BoardBitmap where a ring is composed; its centre is (431, 31).
-constexpr int kComposeX = 400, kComposeY = 0;
-constexpr int kShowWidth = 56, kShowHeight = 62;
+using namespace hexagon_sheet;
+
+constexpr RotorCourse kTurn{.moveSound = 2,
+                            .frames = 3,
+                            .frameDelay = 40,
+                            .drawFrame = HexagonDrawRotor,
+                            .isSolved = HexagonIsSolved};
+
+// Random left turns of a mix: this many per ring, and one more.
+constexpr int kMixTurnsPerRing = 20;
+
+// What a ring shows of the board, centred on it, and the taller strip of its
+// field that it restores before composing.
+constexpr int kRingWidth = 56, kRingHeight = 62;
 constexpr int kRestoreHeight = 66;
-constexpr int kFrames = 3;
-constexpr int kFrameDelay = 40;
-constexpr int kMoveSound = 2;
+
+// A ring is composed on its disc in a scratch square of BoardBitmap, at the
+// board's top right. The square never reaches the screen: a full draw shows
+// BoardBitmap before any ring is composed, and a ring shows only its own
+// rectangle, which always ends left of the square.
+constexpr BoardPoint kComposeCorner{400, 0};
+constexpr BoardPoint kComposeCentre = kComposeCorner + BoardPoint{kDiscSize / 2, kDiscSize / 2};
 
 const HexagonVariantInfo& Current() { return HexagonVariants(HexagonVariant); }
 
@@ -26,10 +42,8 @@ const HexagonVariantInfo& Current() { return HexagonVariants(HexagonVariant); }
 
 int HexagonHitRing(int x, int y) {
   int hit = 0;
-  for (int r = 1; r <= Current().rings; ++r) {
-    const HexagonPoint c = HexagonRingCentre(r);
-    if (c.x - 20 < x && x < c.x + 20 && c.y - 20 < y && y < c.y + 20) hit = r;
-  }
+  for (int r = 1; r <= Current().rings; ++r)
+    if (InHitSquare(HexagonRingCentre(r), x, y)) hit = r;
   return hit;
 }
 
@@ -48,7 +62,7 @@ void HexagonTurnRight(int r) {
 void HexagonMix() {
   const HexagonVariantInfo& v = Current();
   for (int c = 1; c <= v.cells; ++c) HexagonBoard[c] = static_cast<std::uint8_t>(HexagonTarget(c));
-  for (int i = 0; i < 20 * v.rings + 1; ++i) HexagonTurnLeft(Random(v.rings) + 1);
+  for (int i = 0; i < kMixTurnsPerRing * v.rings + 1; ++i) HexagonTurnLeft(Random(v.rings) + 1);
   GameState[PuzzleMode] = Ready;
 }
 
@@ -61,59 +75,37 @@ bool HexagonIsSolved() {
 }
 
 void HexagonDrawRotor(int r, int f) {
-  const HexagonVariantInfo& v = Current();
-  const HexagonPoint place = HexagonRingPlace(r);
-  const HexagonPoint centre = HexagonRingCentre(r);
-  const int fx = v.sourceCentreX, fy = v.sourceCentreY;
+  const Rect field = Current().field;
+  const BoardPoint centre = HexagonRingCentre(r);
+  // The same place in the current variant's field picture.
+  const BoardPoint inField = centre - kFieldCentre + BoardPoint{field.x + field.w / 2, field.y + field.h / 2};
+  const int left = centre.x - kRingWidth / 2, top = centre.y - kRingHeight / 2;
 
-  BlockCopy(BoardBitmap, centre.x - 28, centre.y - 33, kShowWidth, kRestoreHeight, BackgroundBitmap,
-            fx + 19 * place.x - 28, fy + 33 * place.y - 33, RasterOp::Copy);
-  BlockCopy(BoardBitmap, kComposeX, kComposeY, kDiscSize, kDiscSize, BackgroundBitmap, kDiscX, kDiscY,
-            RasterOp::Copy);
+  BlockCopy(BoardBitmap, left, centre.y - kRestoreHeight / 2, kRingWidth, kRestoreHeight, BackgroundBitmap,
+            inField.x - kRingWidth / 2, inField.y - kRestoreHeight / 2, RasterOp::Copy);
+  CopyFromSheet(BoardBitmap, kComposeCorner.x, kComposeCorner.y, kDisc, RasterOp::Copy);
   for (int p = 0; p < 6; ++p) {
-    const HexagonPoint d = HexagonFrameOffset(f, p);
-    const int colour = HexagonBoard[HexagonRingCell(r, p)];
-    BlockCopy(BoardBitmap, kComposeX + 22 + d.x, kComposeY + 22 + d.y, kPillSize, kPillSize,
-              BackgroundBitmap, kPillsX, kPillSize * (colour - 1), RasterOp::Or);
+    const BoardPoint pill = kComposeCentre + HexagonFrameOffset(f, p);
+    CopyFromSheet(BoardBitmap, pill.x - kPillSize / 2, pill.y - kPillSize / 2,
+                  Pill(HexagonBoard[HexagonRingCell(r, p)]), RasterOp::Or);
   }
-  BlockCopy(BoardBitmap, kComposeX, kComposeY, kDiscSize, kDiscSize, BackgroundBitmap, kMaskX, kDiscY,
-            RasterOp::And);
-  BlockCopy(BoardBitmap, centre.x - 28, centre.y - 31, kShowWidth, kShowHeight, BoardBitmap,
-            kComposeX + 3, kComposeY, RasterOp::Or);
-  BlockCopy(BoardScreen, centre.x - 28, centre.y - 31, kShowWidth, kShowHeight, BoardBitmap,
-            centre.x - 28, centre.y - 31, RasterOp::Copy);
+  CopyFromSheet(BoardBitmap, kComposeCorner.x, kComposeCorner.y, kDiscMask, RasterOp::And);
+  BlockCopy(BoardBitmap, left, top, kRingWidth, kRingHeight, BoardBitmap,
+            kComposeCentre.x - kRingWidth / 2, kComposeCentre.y - kRingHeight / 2, RasterOp::Or);
+  BlockCopy(BoardScreen, left, top, kRingWidth, kRingHeight, BoardBitmap, left, top, RasterOp::Copy);
 }
 
 void HexagonDraw() {
-  const HexagonVariantInfo& v = Current();
+  const Rect field = Current().field;
   BlockCopy(BoardBitmap, 0, 0, kBoardWidth, kBoardHeight, BackgroundBitmap, 0, 0, RasterOp::Copy);
-  BlockCopy(BoardBitmap, 192 - v.halfWidth, 164 - v.halfHeight, 2 * v.halfWidth, 2 * v.halfHeight,
-            BackgroundBitmap, v.sourceLeft, v.sourceTop, RasterOp::Copy);
+  CopyFromSheet(BoardBitmap, kFieldCentre.x - field.w / 2, kFieldCentre.y - field.h / 2, field, RasterOp::Copy);
   BlockCopy(BoardScreen, 0, 0, kBoardWidth, kBoardHeight, BoardBitmap, 0, 0, RasterOp::Copy);
-  for (int r = 1; r <= v.rings; ++r) HexagonDrawRotor(r, 0);
+  for (int r = 1; r <= Current().rings; ++r) HexagonDrawRotor(r, 0);
 }
 
-void HexagonRotateLeft(int r) {
-  PlayWave(kMoveSound);
-  for (int f = 1; f <= kFrames; ++f) {
-    HexagonDrawRotor(r, f);
-    Delay(kFrameDelay);
-  }
-  HexagonTurnLeft(r);
-  HexagonDrawRotor(r, 0);
-  if (HexagonIsSolved()) PuzzleSolved();
-}
+void HexagonRotateLeft(int r) { TurnRotor(kTurn, r, HexagonTurnLeft, FrameOrder::BeforePermuting); }
 
-void HexagonRotateRight(int r) {
-  PlayWave(kMoveSound);
-  HexagonTurnRight(r);
-  for (int f = kFrames; f >= 1; --f) {
-    HexagonDrawRotor(r, f);
-    Delay(kFrameDelay);
-  }
-  HexagonDrawRotor(r, 0);
-  if (HexagonIsSolved()) PuzzleSolved();
-}
+void HexagonRotateRight(int r) { TurnRotor(kTurn, r, HexagonTurnRight, FrameOrder::AfterPermuting); }
 
 void HexagonMouseLeft(int x, int y) {
   const int r = HexagonHitRing(x, y);
@@ -129,16 +121,6 @@ void HexagonMouseRight(int x, int y) {
   HexagonRotateRight(r);
 }
 
-void HexagonOption(bool up) {
-  if (up) {
-    if (HexagonVariant >= 3) return;
-    ++HexagonVariant;
-  } else {
-    if (HexagonVariant <= 1) return;
-    --HexagonVariant;
-  }
-  HexagonMix();
-  HexagonDraw();
-}
+void HexagonOption(bool up) { StepVariant(HexagonVariant, kHexagonVariantCount, up, HexagonMix, HexagonDraw); }
 
 }  // namespace blivo

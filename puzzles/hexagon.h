@@ -4,30 +4,34 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/raster.h"
+#include "puzzles/board_geometry.h"
+
 namespace blivo {
+
+constexpr int kHexagonVariantCount = 3;
 
 struct HexagonVariantInfo {
   int cells;
   int rings;
-  int halfWidth, halfHeight;  // of the field picture
-  int sourceLeft, sourceTop;  // field picture in the sprite sheet
-  int sourceCentreX, sourceCentreY;
+  Rect field;  // the field picture in the sprite sheet
 };
 
-struct HexagonPoint {
-  int x, y;
+// A ring's place in the honeycomb: neighbours in a row are two columns apart.
+struct HexagonPlace {
+  int column, row;
 };
 
 extern int HexagonVariant;  // 1..3
 extern std::array<std::uint8_t, 97> HexagonBoard;  // cells 1..96
 
 const HexagonVariantInfo& HexagonVariants(int variant);
-// Column and row of ring r (1..37) in the honeycomb.
-HexagonPoint HexagonRingPlace(int r);
-HexagonPoint HexagonRingCentre(int r);
+HexagonPlace HexagonRingPlace(int r);  // r = 1..37
+BoardPoint HexagonRingCentre(int r);
 // Cell number at position p (0..5) of ring r.
 int HexagonRingCell(int r, int p);
-HexagonPoint HexagonFrameOffset(int f, int p);
+// Offset of the pill at position p from its ring's centre in frame f (0..3).
+BoardPoint HexagonFrameOffset(int f, int p);
 int HexagonTarget(int cell);
 // The ring of the current variant whose hit square holds (x, y), or 0.
 int HexagonHitRing(int x, int y);

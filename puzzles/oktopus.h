@@ -3,6 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+
+#include "puzzles/board_geometry.h"
 
 namespace blivo {
 
@@ -10,17 +13,13 @@ struct OktopusSlot {
   int plate, slot;
 };
 
-struct OktopusPoint {
-  int x, y;
-};
-
 // Plates 0..8 row by row; slots 0..7 clockwise from the top.
 extern std::array<std::array<std::uint8_t, 8>, 9> OktopusPlates;
 
 // Top-left corner of plate i's 100 x 100 square.
-OktopusPoint OktopusPlateCorner(int i);
+BoardPoint OktopusPlateCorner(int i);
 // Centre of slot k's button in frame f (0..2), relative to the plate's corner.
-OktopusPoint OktopusButtonCentre(int f, int k);
+BoardPoint OktopusButtonCentre(int f, int k);
 // The twelve touching pairs, in order.
 const std::array<std::pair<OktopusSlot, OktopusSlot>, 12>& OktopusPairs();
 // The plate whose square holds (x, y), or -1.

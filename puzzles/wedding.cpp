@@ -1,9 +1,12 @@
+// Wedding: the moves, the mix and the drawing of the two rings and their target.
 #include "puzzles/wedding.h"
 
 #include <cmath>
 #include <numbers>
 
 #include "puzzles/board.h"
+#include "puzzles/rotor_turn.h"
+#include "puzzles/variant_step.h"
 
 namespace blivo {
 
@@ -13,14 +16,14 @@ std::array<std::array<std::uint8_t, 24>, 2> WeddingRings{};
 
 namespace {
 
-constexpr int kCentreY = 166;
-constexpr int kRadius = 100;
-constexpr int kFirstAngle = 45;
-constexpr int kAreaX = 50, kAreaY = 30, kAreaWidth = 400, kAreaHeight = 270;
-constexpr int kTargetX = 420, kTargetY = 8, kTargetWidth = 72, kTargetHeight = 45;
-constexpr int kTargetSheetX = 500;
-constexpr int kFrameDelay = 30;
-constexpr int kMoveSound = 5;
+constexpr RotorCourse kTurn{.moveSound = 5,
+                            .frames = 2,
+                            .frameDelay = 30,
+                            .drawFrame = WeddingDrawRings,
+                            .isSolved = WeddingIsSolved};
+
+// Both rings with every ball on them, recomposed for every frame.
+constexpr Rect kRingArea{50, 30, 400, 270};
 
 const WeddingVariantInfo& Current() { return WeddingVariants(WeddingVariant); }
 int BallsPerRing() { return Current().ballsPerRing; }
@@ -29,13 +32,14 @@ bool IsCrossing(int cell) { return cell == 1 || cell == Current().secondCrossing
 
 }  // namespace
 
-WeddingPoint WeddingBallCentre(int r, double degrees) {
+BoardPoint WeddingBallCentre(int r, double degrees) {
   const double radians = degrees * std::numbers::pi / 180.0;
-  return {kWeddingRingCentreX[r - 1] + static_cast<int>(std::lround(kRadius * std::cos(radians))),
-          kCentreY - static_cast<int>(std::lround(kRadius * std::sin(radians)))};
+  const BoardPoint centre = kWeddingRingCentres[r - 1];
+  return {centre.x + static_cast<int>(std::lround(kWeddingRadius * std::cos(radians))),
+          centre.y - static_cast<int>(std::lround(kWeddingRadius * std::sin(radians)))};
 }
 
-int WeddingRingAt(int x) { return x < 250 ? 1 : 2; }
+int WeddingRingAt(int x) { return x < kBoardWidth / 2 ? 1 : 2; }
 
 void WeddingStepForward(int r) {
   const auto& L = WeddingRings[r - 1];
@@ -54,8 +58,8 @@ void WeddingStepBack(int r) {
 }
 
 void WeddingShowTarget() {
-  BlockCopy(BackgroundBitmap, kTargetX, kTargetY, kTargetWidth, kTargetHeight, BackgroundBitmap,
-            kTargetSheetX, kTargetHeight * (WeddingVariant - 1), RasterOp::Copy);
+  const Rect spot = wedding_sheet::kTargetSpot;
+  CopyFromSheet(BackgroundBitmap, spot.x, spot.y, wedding_sheet::Target(WeddingVariant), RasterOp::Copy);
 }
 
 void WeddingMix() {
@@ -91,31 +95,26 @@ bool WeddingIsSolved() {
 }
 
 void WeddingDrawBall(int colour, int x, int y) {
-  const WeddingVariantInfo& v = Current();
-  const int left = x - v.halfSize, top = y - v.halfSize;
-  BlockCopy(BoardBitmap, left, top, v.ballSize, v.ballSize, BackgroundBitmap,
-            v.spriteLeft + 4 * v.ballSize, v.spriteTop, RasterOp::And);
-  BlockCopy(BoardBitmap, left, top, v.ballSize, v.ballSize, BackgroundBitmap,
-            v.spriteLeft + (colour - 1) * v.ballSize, v.spriteTop, RasterOp::Or);
+  const wedding_sheet::BallRow& balls = Current().balls;
+  DrawSprite(BoardBitmap, x - balls.half(), y - balls.half(), balls.Mask(), balls.Ball(colour));
 }
 
 void WeddingDrawRings(int t, int f) {
   const WeddingVariantInfo& v = Current();
-  BlockCopy(BoardBitmap, kAreaX, kAreaY, kAreaWidth, kAreaHeight, BackgroundBitmap, kAreaX, kAreaY,
-            RasterOp::Copy);
+  const Rect area = kRingArea;
+  BlockCopy(BoardBitmap, area.x, area.y, area.w, area.h, BackgroundBitmap, area.x, area.y, RasterOp::Copy);
   for (int r = 1; r <= 2; ++r) {
     for (int j = 0; j < v.ballsPerRing; ++j) {
       const int cell = WeddingRings[r - 1][j];
       // A crossing ball travels with the turned ring, so only that ring draws it.
       if (r != t && IsCrossing(cell)) continue;
-      double angle = kFirstAngle + j * static_cast<double>(v.stepAngle);
+      double angle = kWeddingFirstAngle + j * static_cast<double>(v.stepAngle);
       if (r == t) angle += f * static_cast<double>(v.frameAngle);
-      const WeddingPoint centre = WeddingBallCentre(r, angle);
+      const BoardPoint centre = WeddingBallCentre(r, angle);
       WeddingDrawBall(WeddingBoard[cell], centre.x, centre.y);
     }
   }
-  BlockCopy(BoardScreen, kAreaX, kAreaY, kAreaWidth, kAreaHeight, BoardBitmap, kAreaX, kAreaY,
-            RasterOp::Copy);
+  BlockCopy(BoardScreen, area.x, area.y, area.w, area.h, BoardBitmap, area.x, area.y, RasterOp::Copy);
 }
 
 void WeddingDraw() {
@@ -123,27 +122,9 @@ void WeddingDraw() {
   WeddingDrawRings(1, 0);
 }
 
-void WeddingRotateLeft(int r) {
-  PlayWave(kMoveSound);
-  WeddingDrawRings(r, 1);
-  Delay(kFrameDelay);
-  WeddingDrawRings(r, 2);
-  Delay(kFrameDelay);
-  WeddingStepForward(r);
-  WeddingDrawRings(r, 0);
-  if (WeddingIsSolved()) PuzzleSolved();
-}
+void WeddingRotateLeft(int r) { TurnRotor(kTurn, r, WeddingStepForward, FrameOrder::BeforePermuting); }
 
-void WeddingRotateRight(int r) {
-  PlayWave(kMoveSound);
-  WeddingStepBack(r);
-  WeddingDrawRings(r, 2);
-  Delay(kFrameDelay);
-  WeddingDrawRings(r, 1);
-  Delay(kFrameDelay);
-  WeddingDrawRings(r, 0);
-  if (WeddingIsSolved()) PuzzleSolved();
-}
+void WeddingRotateRight(int r) { TurnRotor(kTurn, r, WeddingStepBack, FrameOrder::AfterPermuting); }
 
 void WeddingMouseLeft(int x) {
   StartClockOnFirstMove();
@@ -155,16 +136,6 @@ void WeddingMouseRight(int x) {
   WeddingRotateRight(WeddingRingAt(x));
 }
 
-void WeddingOption(bool up) {
-  if (up) {
-    if (WeddingVariant >= 4) return;
-    ++WeddingVariant;
-  } else {
-    if (WeddingVariant <= 1) return;
-    --WeddingVariant;
-  }
-  WeddingMix();
-  WeddingDraw();
-}
+void WeddingOption(bool up) { StepVariant(WeddingVariant, kWeddingVariantCount, up, WeddingMix, WeddingDraw); }
 
 }  // namespace blivo

@@ -4,22 +4,25 @@
 #include <array>
 #include <cstdint>
 
+#include "puzzles/board_geometry.h"
+#include "puzzles/wedding_sheet.h"
+
 namespace blivo {
+
+constexpr int kWeddingVariantCount = 4;
 
 struct WeddingVariantInfo {
   std::uint8_t ballsPerRing;
-  int secondCrossing;
-  int spriteLeft, spriteTop;
-  int ballSize, halfSize;
-  float stepAngle, frameAngle;
+  int secondCrossing;          // the lower crossing's cell; the upper one is cell 1
+  wedding_sheet::BallRow balls;
+  float stepAngle, frameAngle;  // degrees between two positions, and of one frame
 };
 
-struct WeddingPoint {
-  int x, y;
-  bool operator==(const WeddingPoint&) const = default;
-};
-
-constexpr int kWeddingRingCentreX[2] = {178, 320};
+// Both rings have the radius 100; position j of a ring lies at the angle
+// 45 + j x step angle, counter-clockwise from the right.
+constexpr BoardPoint kWeddingRingCentres[2] = {{178, 166}, {320, 166}};
+constexpr int kWeddingRadius = 100;
+constexpr int kWeddingFirstAngle = 45;
 
 extern int WeddingVariant;                                     // 1..4
 extern std::array<std::uint8_t, 47> WeddingBoard;              // cells 1..46
@@ -31,7 +34,7 @@ const std::array<std::uint8_t, 24>& WeddingRingList(int v, int r);
 // Solved colour of cell c (1..46) in variant v; 0 for unused cells.
 int WeddingTarget(int v, int c);
 // Centre of a ball of ring r at the given angle in degrees.
-WeddingPoint WeddingBallCentre(int r, double degrees);
+BoardPoint WeddingBallCentre(int r, double degrees);
 // Ring a click at board x turns.
 int WeddingRingAt(int x);
 
@@ -48,7 +51,7 @@ void WeddingMouseRight(int x);
 void WeddingRotateLeft(int r);
 void WeddingRotateRight(int r);
 void WeddingOption(bool up);
-// Puts the current variant's target picture into the background at (420, 8).
+// Puts the current variant's target picture into the background at its spot.
 void WeddingShowTarget();
 
 }  // namespace blivo

@@ -7,6 +7,14 @@
 #include "platform/embedded_assets.h"
 #include "puzzle_fixture.h"
 #include "puzzles/current_puzzle.h"
+#include "puzzles/gripple.h"
+#include "puzzles/gripple_sheet.h"
+#include "puzzles/hexagon.h"
+#include "puzzles/hexagon_sheet.h"
+#include "puzzles/oktopus.h"
+#include "puzzles/oktopus_sheet.h"
+#include "puzzles/wedding.h"
+#include "puzzles/wedding_sheet.h"
 
 namespace blivo {
 namespace {
@@ -14,25 +22,109 @@ namespace {
 using testing::GameFile;
 using testing::LoadGamePicture;
 
+// A mask and the sprites drawn through it.
 struct SpriteRow {
   const char* file;
-  int maskX, maskY, size;
-  std::vector<std::pair<int, int>> sprites;
+  Rect mask;
+  std::vector<Rect> sprites;
 };
 
-const std::vector<SpriteRow>& Rows() {
-  static const std::vector<SpriteRow> rows = {
-      {"b1.bmp", 200, 333, 50, {{0, 333}, {50, 333}, {100, 333}, {150, 333}}},
-      {"b1.bmp", 370, 333, 30, {{250, 333}, {280, 333}, {310, 333}, {340, 333}}},
-      {"b3.bmp", 600, 0, 100, {{500, 0}}},
-      {"b3.bmp", 600, 100, 100, {{500, 100}}},
-      {"b3.bmp", 600, 200, 100, {{500, 200}}},
-      {"b4.bmp", 200, 333, 50, {{0, 333}, {50, 333}, {100, 333}, {150, 333}}},
-      {"b4.bmp", 402, 333, 38, {{250, 333}, {288, 333}, {326, 333}, {364, 333}}},
-      {"b4.bmp", 370, 371, 30, {{250, 371}, {280, 371}, {310, 371}, {340, 371}}},
-      {"b4.bmp", 104, 383, 26, {{0, 383}, {26, 383}, {52, 383}, {78, 383}}},
+std::vector<SpriteRow> Rows() {
+  std::vector<SpriteRow> rows = {
+      {"b1.bmp", gripple_sheet::kPieceMask, {}},
+      {"b1.bmp", gripple_sheet::kSmallMask, {}},
   };
+  for (int v = 1; v <= 4; ++v) {
+    rows[0].sprites.push_back(gripple_sheet::Piece(v));
+    rows[1].sprites.push_back(gripple_sheet::SmallPiece(v));
+  }
+  for (int f = 0; f < 3; ++f) rows.push_back({"b3.bmp", oktopus_sheet::PlateMask(f), {oktopus_sheet::Plate(f)}});
+  for (int v = 1; v <= kWeddingVariantCount; ++v) {
+    const wedding_sheet::BallRow balls = wedding_sheet::Balls(v);
+    rows.push_back({"b4.bmp", balls.Mask(), {balls.Ball(1), balls.Ball(2), balls.Ball(3), balls.Ball(4)}});
+  }
   return rows;
+}
+
+// Every part of a puzzle's sprite sheet, each of which must have a place of its own.
+std::vector<Rect> SheetParts(int mode) {
+  std::vector<Rect> parts;
+  switch (mode) {
+    case Gripple:
+      for (int v = 1; v <= 4; ++v) parts.push_back(gripple_sheet::Piece(v));
+      for (int v = 1; v <= 4; ++v) parts.push_back(gripple_sheet::SmallPiece(v));
+      parts.push_back(gripple_sheet::kPieceMask);
+      parts.push_back(gripple_sheet::kSmallMask);
+      break;
+    case Hexagon:
+      for (int c = 1; c <= 6; ++c) parts.push_back(hexagon_sheet::Pill(c));
+      for (int v = 2; v <= kHexagonVariantCount; ++v) parts.push_back(hexagon_sheet::Field(v));
+      parts.push_back(hexagon_sheet::kDisc);
+      parts.push_back(hexagon_sheet::kDiscMask);
+      break;
+    case Oktopus:
+      for (int f = 0; f < 3; ++f) parts.push_back(oktopus_sheet::Plate(f));
+      for (int f = 0; f < 3; ++f) parts.push_back(oktopus_sheet::PlateMask(f));
+      for (int c = 0; c < 8; ++c) parts.push_back(oktopus_sheet::Button(c));
+      break;
+    case Wedding:
+      for (int v = 1; v <= kWeddingVariantCount; ++v) {
+        parts.push_back(wedding_sheet::Target(v));
+        for (int c = 1; c <= 5; ++c) parts.push_back(wedding_sheet::Balls(v).Ball(c));
+      }
+      break;
+  }
+  return parts;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+TEST(SheetLayout, EveryPartLiesBesideTheBoardWithinThePictureAndApartFromTheOthers) {
+  const Rect board{0, 0, kBoardWidth, kBoardHeight};
+  for (int mode = 0; mode < 4; ++mode) {
+    const std::vector<Rect> parts = SheetParts(mode);
+    const PictureSize size = PuzzlePictureMinimum(mode);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      const Rect& a = parts[i];
+      EXPECT_FALSE(Overlap(a, board)) << "mode " << mode << " part " << i;
+      EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.w <= size.width && a.y + a.h <= size.height)
+          << "mode " << mode << " part " << i;
+      for (std::size_t j = i + 1; j < parts.size(); ++j)
+        EXPECT_FALSE(Overlap(a, parts[j])) << "mode " << mode << " parts " << i << " and " << j;
+    }
+  }
+}
+
+// The board's name stands under the tip with the rules: no piece at rest may cover it.
+TEST(SheetLayout, NoPieceAtRestCoversTheNameOnTheBoard) {
+  const auto clear = [](int mode, const Rect& piece) { return !Overlap(piece, PuzzleTitle(mode)); };
+  const Rect board{0, 0, kBoardWidth, kBoardHeight};
+  for (int mode = 0; mode < 4; ++mode) {
+    const Rect title = PuzzleTitle(mode);
+    EXPECT_TRUE(title.x >= 0 && title.y >= 0 && title.x + title.w <= board.w && title.y + title.h <= board.h);
+  }
+  for (int p = 1; p <= 5; ++p) EXPECT_TRUE(clear(Gripple, gripple_sheet::PlateSquare(GrippleRotorCentre(p))));
+  for (int c = 1; c <= 4; ++c)
+    for (int r = 1; r <= 4; ++r) EXPECT_TRUE(clear(Gripple, gripple_sheet::TargetPiece(c, r)));
+  const Rect field = hexagon_sheet::Field(kHexagonVariantCount);
+  EXPECT_TRUE(clear(Hexagon, {hexagon_sheet::kFieldCentre.x - field.w / 2, hexagon_sheet::kFieldCentre.y - field.h / 2,
+                              field.w, field.h}));
+  for (int i = 0; i < 9; ++i) {
+    const BoardPoint corner = OktopusPlateCorner(i);
+    EXPECT_TRUE(clear(Oktopus, {corner.x, corner.y, oktopus_sheet::kPlateSize, oktopus_sheet::kPlateSize}));
+  }
+  EXPECT_TRUE(clear(Wedding, wedding_sheet::kTargetSpot));
+  for (int v = 1; v <= kWeddingVariantCount; ++v) {
+    const WeddingVariantInfo& info = WeddingVariants(v);
+    const int size = info.balls.size, half = info.balls.half();
+    for (int r = 1; r <= 2; ++r)
+      for (int j = 0; j < info.ballsPerRing; ++j) {
+        const BoardPoint c = WeddingBallCentre(r, kWeddingFirstAngle + j * info.stepAngle);
+        EXPECT_TRUE(clear(Wedding, {c.x - half, c.y - half, size, size})) << "variant " << v << " ring " << r;
+      }
+  }
 }
 
 TEST(Pictures, EachPuzzlePictureHoldsItsSpriteSheet) {
@@ -47,40 +139,41 @@ TEST(Pictures, MasksAreBlackAndWhiteAndSpritesBlackAroundTheirShape) {
   for (const SpriteRow& row : Rows()) {
     const Bitmap sheet = LoadGamePicture(row.file);
     int opaque = 0;
-    for (int y = 0; y < row.size; ++y)
-      for (int x = 0; x < row.size; ++x) {
-        const Pixel m = sheet.pixel(row.maskX + x, row.maskY + y);
-        ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << row.file << " mask at " << row.maskX + x << "," << row.maskY + y;
+    for (int y = 0; y < row.mask.h; ++y)
+      for (int x = 0; x < row.mask.w; ++x) {
+        const Pixel m = sheet.pixel(row.mask.x + x, row.mask.y + y);
+        ASSERT_TRUE(m == 0 || m == 0xFFFFFF) << row.file << " mask at " << row.mask.x + x << "," << row.mask.y + y;
         opaque += m == 0;
         if (m != 0xFFFFFF) continue;
-        for (const auto& [sx, sy] : row.sprites)
-          ASSERT_EQ(sheet.pixel(sx + x, sy + y), 0u) << row.file << " sprite at " << sx << "," << sy;
+        for (const Rect& sprite : row.sprites)
+          ASSERT_EQ(sheet.pixel(sprite.x + x, sprite.y + y), 0u) << row.file << " sprite at " << sprite.x << "," << sprite.y;
       }
-    EXPECT_GT(opaque, row.size * row.size / 2) << row.file << ": the shape fills its square";
+    EXPECT_GT(opaque, row.mask.w * row.mask.h / 2) << row.file << ": the shape fills its square";
   }
 }
 
 TEST(Pictures, GripplePlatesAreBlackUnderThePieces) {
   const Bitmap b1 = LoadGamePicture("b1.bmp");
-  const int centres[5][2] = {{105, 105}, {225, 105}, {165, 165}, {105, 225}, {225, 225}};
-  for (const auto& c : centres) {
+  for (int p = 1; p <= 5; ++p) {
+    const BoardPoint c = GrippleRotorCentre(p);
     int black = 0;
-    for (int y = c[1] - 55; y < c[1] + 55; ++y)
-      for (int x = c[0] - 55; x < c[0] + 55; ++x) black += b1.pixel(x, y) == 0;
-    EXPECT_GT(black, 110 * 110 * 9 / 10) << "plate at " << c[0] << "," << c[1];
+    for (int y = c.y - 55; y < c.y + 55; ++y)
+      for (int x = c.x - 55; x < c.x + 55; ++x) black += b1.pixel(x, y) == 0;
+    EXPECT_GT(black, 110 * 110 * 9 / 10) << "plate " << p;
   }
 }
 
 TEST(Pictures, HexagonDiscMaskShowsTheDiscAndHidesItsCorners) {
   const Bitmap b2 = LoadGamePicture("b2.bmp");
-  for (int y = 0; y < 62; ++y)
-    for (int x = 0; x < 62; ++x) {
-      const Pixel m = b2.pixel(304 + x, 531 + y);
+  const Rect mask = hexagon_sheet::kDiscMask;
+  for (int y = 0; y < mask.h; ++y)
+    for (int x = 0; x < mask.w; ++x) {
+      const Pixel m = b2.pixel(mask.x + x, mask.y + y);
       ASSERT_TRUE(m == 0 || m == 0xFFFFFF);
     }
-  EXPECT_EQ(b2.pixel(304 + 31, 531 + 31), 0xFFFFFFu);
-  EXPECT_EQ(b2.pixel(304, 531), 0u);
-  EXPECT_EQ(b2.pixel(304 + 61, 531 + 61), 0u);
+  EXPECT_EQ(b2.pixel(mask.x + mask.w / 2, mask.y + mask.h / 2), 0xFFFFFFu);
+  EXPECT_EQ(b2.pixel(mask.x, mask.y), 0u);
+  EXPECT_EQ(b2.pixel(mask.x + mask.w - 1, mask.y + mask.h - 1), 0u);
 }
 
 TEST(Pictures, WeddingHasADifferentTargetForEachVariant) {
@@ -88,8 +181,10 @@ TEST(Pictures, WeddingHasADifferentTargetForEachVariant) {
   for (int a = 0; a < 4; ++a)
     for (int b = a + 1; b < 4; ++b) {
       int differing = 0;
-      for (int y = 0; y < 45; ++y)
-        for (int x = 0; x < 72; ++x) differing += b4.pixel(500 + x, 45 * a + y) != b4.pixel(500 + x, 45 * b + y);
+      const Rect first = wedding_sheet::Target(a + 1), second = wedding_sheet::Target(b + 1);
+      for (int y = 0; y < first.h; ++y)
+        for (int x = 0; x < first.w; ++x)
+          differing += b4.pixel(first.x + x, first.y + y) != b4.pixel(second.x + x, second.y + y);
       EXPECT_GT(differing, 50) << a + 1 << " and " << b + 1;
     }
 }

@@ -1,3 +1,4 @@
+// Gripple: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -5,6 +6,7 @@
 
 #include "puzzle_fixture.h"
 #include "puzzles/gripple.h"
+#include "puzzles/gripple_sheet.h"
 
 namespace blivo {
 namespace {
@@ -44,16 +46,16 @@ TEST(GrippleTables, PlatesCoverTheirBlockAndCentreOnIt) {
   std::map<std::pair<int, int>, int> owners;
   for (int p = 1; p <= 5; ++p) {
     const auto cells = GrippleRotorCells(p);
-    const GrippleCell centre = GrippleRotorCentre(p);
+    const BoardPoint centre = GrippleRotorCentre(p);
     // The plate's centre is where its four pieces meet.
-    EXPECT_EQ(centre.c, (60 * cells[0].c + 15 + 60 * cells[3].c + 15) / 2);
-    EXPECT_EQ(centre.r, (60 * cells[0].r + 15 + 60 * cells[3].r + 15) / 2);
+    EXPECT_EQ(centre.x, (60 * cells[0].c + 15 + 60 * cells[3].c + 15) / 2);
+    EXPECT_EQ(centre.y, (60 * cells[0].r + 15 + 60 * cells[3].r + 15) / 2);
     for (int k = 0; k < 4; ++k) {
       ++owners[{cells[k].c, cells[k].r}];
       // Frame 0 puts each piece on its own cell.
-      const GrippleCell offset = GrippleFrameOffset(0, k);
-      EXPECT_EQ(centre.c + offset.c, 60 * cells[k].c + 15);
-      EXPECT_EQ(centre.r + offset.r, 60 * cells[k].r + 15);
+      const BoardPoint offset = GrippleFrameOffset(0, k);
+      EXPECT_EQ(centre.x + offset.x, 60 * cells[k].c + 15);
+      EXPECT_EQ(centre.y + offset.y, 60 * cells[k].r + 15);
     }
   }
   EXPECT_EQ(owners.size(), 16u);
@@ -66,11 +68,11 @@ TEST(GrippleTables, PlatesCoverTheirBlockAndCentreOnIt) {
 TEST(GrippleTables, EveryFrameKeepsThePiecesInsideThePlateSquare) {
   for (int f = 0; f <= 5; ++f)
     for (int k = 0; k < 4; ++k) {
-      const GrippleCell o = GrippleFrameOffset(f, k);
-      EXPECT_GE(o.c - 25, -65);
-      EXPECT_LE(o.c + 24, 64);
-      EXPECT_GE(o.r - 25, -65);
-      EXPECT_LE(o.r + 24, 64);
+      const BoardPoint o = GrippleFrameOffset(f, k);
+      EXPECT_GE(o.x - 25, -65);
+      EXPECT_LE(o.x + 24, 64);
+      EXPECT_GE(o.y - 25, -65);
+      EXPECT_LE(o.y + 24, 64);
     }
 }
 
@@ -116,6 +118,29 @@ TEST_F(GrippleBoardTest, TurnsFollowTheCellCycles) {
   }
 }
 
+// The rest place of a plate that lies nearest to an offset from its centre.
+int NearestPosition(BoardPoint offset) {
+  std::vector<BoardPoint> rest;
+  for (int k = 0; k < 4; ++k) rest.push_back(GrippleFrameOffset(0, k));
+  return testing::Nearest(rest, offset);
+}
+
+TEST_F(GrippleBoardTest, TheFramesCarryEachPieceFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {
+  for (int p = 1; p <= 5; ++p) {
+    GrippleBoard = Numbered();
+    const GrippleGrid before = GrippleBoard;
+    GrippleTurnLeft(p);
+    const auto cells = GrippleRotorCells(p);
+    for (int k = 0; k < 4; ++k) {
+      int to = -1;
+      for (int j = 0; j < 4; ++j)
+        if (GrippleBoard[cells[j].c - 1][cells[j].r - 1] == before[cells[k].c - 1][cells[k].r - 1]) to = j;
+      EXPECT_EQ(NearestPosition(GrippleFrameOffset(1, k)), k) << "plate " << p << " position " << k;
+      EXPECT_EQ(NearestPosition(GrippleFrameOffset(5, k)), to) << "plate " << p << " position " << k;
+    }
+  }
+}
+
 TEST_F(GrippleBoardTest, FourTurnsRestoreAndOthersStayPut) {
   for (int p = 1; p <= 5; ++p) {
     GrippleBoard = Numbered();
@@ -158,14 +183,14 @@ TEST_F(GrippleBoardTest, MixDrawsNothing) {
 // The plate square as the player must see it: background, then the four pieces
 // at the frame's places, composed without the raster layer.
 Bitmap ExpectedPlate(int p, int f) {
+  using namespace gripple_sheet;
   Bitmap expected = BackgroundBitmap;
-  const GrippleCell centre = GrippleRotorCentre(p);
+  const BoardPoint centre = GrippleRotorCentre(p);
   const auto cells = GrippleRotorCells(p);
   for (int k = 0; k < 4; ++k) {
-    const GrippleCell o = GrippleFrameOffset(f, k);
+    const BoardPoint at = centre + GrippleFrameOffset(f, k);
     const int v = GrippleBoard[cells[k].c - 1][cells[k].r - 1];
-    ComposeSprite(expected, centre.c + o.c - 25, centre.r + o.r - 25, 50, 50, BackgroundBitmap, 200, 333,
-                  50 * (v - 1), 333);
+    ComposeSprite(expected, at.x - kPieceSize / 2, at.y - kPieceSize / 2, kPieceMask, Piece(v), BackgroundBitmap);
   }
   return expected;
 }
@@ -185,13 +210,15 @@ TEST_F(GrippleBoardTest, OnePlateFrameShowsThePiecesOnTheirArc) {
 }
 
 TEST_F(GrippleBoardTest, TargetPictureIsTheTargetInSmallPieces) {
+  using namespace gripple_sheet;
   GrippleInit();
   GrippleDraw();
   Bitmap expected = BackgroundBitmap;
   for (int c = 1; c <= 4; ++c)
-    for (int r = 1; r <= 4; ++r)
-      ComposeSprite(expected, 35 * c + 301, 35 * r - 8, 30, 30, BackgroundBitmap, 370, 333,
-                    220 + 30 * GrippleTarget[c - 1][r - 1], 333);
+    for (int r = 1; r <= 4; ++r) {
+      const Rect at = TargetPiece(c, r);
+      ComposeSprite(expected, at.x, at.y, kSmallMask, SmallPiece(GrippleTarget[c - 1][r - 1]), BackgroundBitmap);
+    }
   for (int y = 27; y < 162; ++y)
     for (int x = 336; x < 471; ++x) ASSERT_EQ(BoardScreen.bitmap.pixel(x, y), expected.pixel(x, y)) << x << "," << y;
   // A new target replaces the old one completely.
@@ -199,7 +226,7 @@ TEST_F(GrippleBoardTest, TargetPictureIsTheTargetInSmallPieces) {
   GrippleDrawTarget();
   const int v = GrippleTarget[0][0];
   Bitmap single = BackgroundBitmap;
-  ComposeSprite(single, 336, 27, 30, 30, BackgroundBitmap, 370, 333, 220 + 30 * v, 333);
+  ComposeSprite(single, 336, 27, kSmallMask, SmallPiece(v), BackgroundBitmap);
   for (int y = 27; y < 57; ++y)
     for (int x = 336; x < 366; ++x) ASSERT_EQ(BoardScreen.bitmap.pixel(x, y), single.pixel(x, y));
 }

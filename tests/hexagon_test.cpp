@@ -1,3 +1,4 @@
+// Hexagon: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,6 +7,7 @@
 
 #include "puzzle_fixture.h"
 #include "puzzles/hexagon.h"
+#include "puzzles/hexagon_sheet.h"
 
 namespace blivo {
 namespace {
@@ -18,9 +20,8 @@ struct Point {
 };
 
 Point PillPoint(int r, int p, int f = 0) {
-  const HexagonPoint c = HexagonRingCentre(r);
-  const HexagonPoint d = HexagonFrameOffset(f, p);
-  return {c.x + d.x, c.y + d.y};
+  const BoardPoint at = HexagonRingCentre(r) + HexagonFrameOffset(f, p);
+  return {at.x, at.y};
 }
 
 int SectorColour(Point p) {
@@ -30,23 +31,31 @@ int SectorColour(Point p) {
   return kBySector[static_cast<int>(degrees / 60.0)];
 }
 
-TEST(HexagonTables, RingCentresFollowTheHoneycomb) {
-  // Neighbours in a row are 38 apart, rows 33 apart and shifted by 19.
+TEST(HexagonTables, RingsThatShareCellsAreHoneycombNeighbours) {
   std::set<Point> centres;
   for (int r = 1; r <= 37; ++r) {
-    const HexagonPoint c = HexagonRingCentre(r);
-    const HexagonPoint place = HexagonRingPlace(r);
-    EXPECT_EQ((place.x + place.y) % 2, 0) << "ring " << r << " lies on the honeycomb";
-    EXPECT_EQ(c.x, 192 + 19 * place.x);
-    EXPECT_EQ(c.y, 164 + 33 * place.y);
+    const HexagonPlace place = HexagonRingPlace(r);
+    EXPECT_EQ((place.column + place.row) % 2, 0) << "ring " << r << " lies on the honeycomb";
+    const BoardPoint c = HexagonRingCentre(r);
     centres.insert({c.x, c.y});
   }
   EXPECT_EQ(centres.size(), 37u);
+  EXPECT_EQ(HexagonRingCentre(4), hexagon_sheet::kFieldCentre) << "the middle ring sits in the field's centre";
+  // Neighbours in a row lie 38 apart; in the rows above and below, 19 across and 33 up or down.
+  for (int r = 1; r <= 37; ++r)
+    for (int s = r + 1; s <= 37; ++s) {
+      int shared = 0;
+      for (int p = 0; p < 6; ++p)
+        for (int q = 0; q < 6; ++q) shared += HexagonRingCell(r, p) == HexagonRingCell(s, q);
+      const BoardPoint d = HexagonRingCentre(s) - HexagonRingCentre(r);
+      const bool neighbours = (std::abs(d.x) == 38 && d.y == 0) || (std::abs(d.x) == 19 && std::abs(d.y) == 33);
+      EXPECT_EQ(shared, neighbours ? 2 : 0) << "rings " << r << " and " << s;
+    }
   // Variant v uses the rings within v steps of the middle ring.
   for (int v = 1; v <= 3; ++v)
     for (int r = 1; r <= HexagonVariants(v).rings; ++r) {
-      const HexagonPoint p = HexagonRingPlace(r);
-      EXPECT_LE(std::max(std::abs(p.y), (std::abs(p.x) + std::abs(p.y)) / 2), v) << "ring " << r;
+      const HexagonPlace p = HexagonRingPlace(r);
+      EXPECT_LE(std::max(std::abs(p.row), (std::abs(p.column) + std::abs(p.row)) / 2), v) << "ring " << r;
     }
 }
 
@@ -86,7 +95,7 @@ TEST(HexagonTables, FramesStepFifteenDegreesCounterClockwise) {
   for (int p = 0; p < 6; ++p) {
     double previous = 0;
     for (int f = 0; f <= 3; ++f) {
-      const HexagonPoint d = HexagonFrameOffset(f, p);
+      const BoardPoint d = HexagonFrameOffset(f, p);
       EXPECT_NEAR(std::hypot(d.x, d.y), 22.0, 0.7);
       const double angle = std::atan2(-d.y, d.x) * 180.0 / std::numbers::pi;
       if (f > 0) {
@@ -100,7 +109,7 @@ TEST(HexagonTables, FramesStepFifteenDegreesCounterClockwise) {
 
 TEST(HexagonTables, ARingsRectangleHoldsNoPillOfAnotherRing) {
   for (int r = 1; r <= 37; ++r) {
-    const HexagonPoint c = HexagonRingCentre(r);
+    const BoardPoint c = HexagonRingCentre(r);
     std::set<int> own;
     for (int p = 0; p < 6; ++p) own.insert(HexagonRingCell(r, p));
     for (int s = 1; s <= 37; ++s)
@@ -141,6 +150,26 @@ TEST_F(HexagonBoardTest, ALeftTurnGivesEachPositionThePillOfTheNext) {
   for (int c = 1; c <= 24; ++c) HexagonBoard[c] = static_cast<std::uint8_t>(c);
   HexagonTurnLeft(4);
   for (int p = 0; p < 6; ++p) EXPECT_EQ(HexagonBoard[HexagonRingCell(4, p)], HexagonRingCell(4, (p + 1) % 6));
+}
+
+// The rest place of a ring that lies nearest to an offset from its centre.
+int NearestPosition(BoardPoint offset) {
+  std::vector<BoardPoint> rest;
+  for (int p = 0; p < 6; ++p) rest.push_back(HexagonFrameOffset(0, p));
+  return testing::Nearest(rest, offset);
+}
+
+TEST_F(HexagonBoardTest, TheFramesCarryEachPillFromItsPlaceTowardsTheOneTheLeftTurnGivesIt) {
+  for (int c = 1; c <= 24; ++c) HexagonBoard[c] = static_cast<std::uint8_t>(c);
+  const auto before = HexagonBoard;
+  HexagonTurnLeft(4);
+  for (int p = 0; p < 6; ++p) {
+    int to = -1;
+    for (int q = 0; q < 6; ++q)
+      if (HexagonBoard[HexagonRingCell(4, q)] == before[HexagonRingCell(4, p)]) to = q;
+    EXPECT_EQ(NearestPosition(HexagonFrameOffset(1, p)), p) << "position " << p;
+    EXPECT_EQ(NearestPosition(HexagonFrameOffset(3, p)), to) << "position " << p;
+  }
 }
 
 TEST_F(HexagonBoardTest, MixKeepsTheColourCountsAndMakesAFreshGame) {
@@ -208,10 +237,10 @@ TEST_F(HexagonBoardTest, PillsShowCleanInEveryFrameAndVariant) {
         HexagonDrawRotor(r, f);
         for (int p = 0; p < 6; ++p) {
           const Point at = PillPoint(r, p, f);
-          const int colour = HexagonBoard[HexagonRingCell(r, p)];
-          for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 18; ++x) {
-              const Pixel pill = BackgroundBitmap.pixel(500 + x, 18 * (colour - 1) + y);
+          const Rect sprite = hexagon_sheet::Pill(HexagonBoard[HexagonRingCell(r, p)]);
+          for (int y = 0; y < sprite.h; ++y)
+            for (int x = 0; x < sprite.w; ++x) {
+              const Pixel pill = BackgroundBitmap.pixel(sprite.x + x, sprite.y + y);
               // The ring shows 56 x 62 pixels: a pill far out to the side is cut there.
               const int sx = at.x - 9 + x - HexagonRingCentre(r).x;
               if (pill == 0 || sx < -28 || sx > 27) continue;

@@ -1,3 +1,4 @@
+// Oktopus: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,6 +6,7 @@
 
 #include "puzzle_fixture.h"
 #include "puzzles/oktopus.h"
+#include "puzzles/oktopus_sheet.h"
 
 namespace blivo {
 namespace {
@@ -15,8 +17,8 @@ using testing::Difference;
 TEST(OktopusTables, PairsJoinTouchingSlotsOfNeighbours) {
   std::set<std::pair<int, int>> used;
   for (const auto& [a, b] : OktopusPairs()) {
-    const OktopusPoint ca = OktopusPlateCorner(a.plate), cb = OktopusPlateCorner(b.plate);
-    const OktopusPoint ba = OktopusButtonCentre(0, a.slot), bb = OktopusButtonCentre(0, b.slot);
+    const BoardPoint ca = OktopusPlateCorner(a.plate), cb = OktopusPlateCorner(b.plate);
+    const BoardPoint ba = OktopusButtonCentre(0, a.slot), bb = OktopusButtonCentre(0, b.slot);
     // The two buttons face each other across the plates' common edge.
     const double gap = std::hypot(ca.x + ba.x - cb.x - bb.x, ca.y + ba.y - cb.y - bb.y);
     EXPECT_LT(gap, 35.0);
@@ -30,7 +32,7 @@ TEST(OktopusTables, FramesTurnTheButtonsClockwiseOnOneCircle) {
   for (int k = 0; k < 8; ++k) {
     double previous = 0;
     for (int f = 0; f <= 2; ++f) {
-      const OktopusPoint b = OktopusButtonCentre(f, k);
+      const BoardPoint b = OktopusButtonCentre(f, k);
       EXPECT_NEAR(std::hypot(b.x - 49, b.y - 50), 34.0, 1.5);
       const double angle = std::atan2(b.y - 50.0, b.x - 49.0) * 180.0 / 3.14159265;  // clockwise on screen
       if (f > 0) {
@@ -38,6 +40,26 @@ TEST(OktopusTables, FramesTurnTheButtonsClockwiseOnOneCircle) {
       }
       previous = angle;
     }
+  }
+}
+
+// The slot whose button at rest lies nearest to a point of the plate's square.
+int NearestSlot(BoardPoint at) {
+  std::vector<BoardPoint> rest;
+  for (int k = 0; k < 8; ++k) rest.push_back(OktopusButtonCentre(0, k));
+  return testing::Nearest(rest, at);
+}
+
+// The frames turn clockwise, the way the right button shifts the buttons.
+TEST(OktopusTables, TheFramesCarryEachButtonFromItsSlotTowardsTheOneTheRightTurnGivesIt) {
+  for (int k = 0; k < 8; ++k) OktopusPlates[0][k] = static_cast<std::uint8_t>(k);
+  OktopusShiftRight(0);
+  for (int k = 0; k < 8; ++k) {
+    int to = -1;
+    for (int j = 0; j < 8; ++j)
+      if (OktopusPlates[0][j] == k) to = j;
+    EXPECT_EQ(NearestSlot(OktopusButtonCentre(1, k)), k) << "slot " << k;
+    EXPECT_EQ(NearestSlot(OktopusButtonCentre(2, k)), to) << "slot " << k;
   }
 }
 
@@ -107,6 +129,34 @@ TEST_F(OktopusBoardTest, OnlyTheTwelvePairsCount) {
   EXPECT_FALSE(OktopusIsSolved());
 }
 
+// The touching buttons, found from the grid: the right slot of a plate meets
+// the left slot of its right neighbour, the bottom slot the top slot below.
+std::vector<std::pair<OktopusSlot, OktopusSlot>> TouchingButtons() {
+  std::vector<std::pair<OktopusSlot, OktopusSlot>> pairs;
+  for (int i = 0; i < 9; ++i) {
+    if (i % 3 < 2) pairs.push_back({{i, 2}, {i + 1, 6}});
+    if (i / 3 < 2) pairs.push_back({{i, 4}, {i + 3, 0}});
+  }
+  return pairs;
+}
+
+TEST_F(OktopusBoardTest, BreakingAnyOneOfTheTwelvePairsUnsolvesTheBoard) {
+  OktopusMix();
+  const auto pairs = TouchingButtons();
+  ASSERT_EQ(pairs.size(), 12u);
+  for (const auto& [a, b] : pairs) OktopusPlates[a.plate][a.slot] = OktopusPlates[b.plate][b.slot];
+  ASSERT_TRUE(OktopusIsSolved());
+  for (const auto& [a, b] : pairs)
+    for (const OktopusSlot& side : {a, b}) {
+      std::uint8_t& button = OktopusPlates[side.plate][side.slot];
+      const std::uint8_t kept = button;
+      button = static_cast<std::uint8_t>((kept + 1) % 8);
+      EXPECT_FALSE(OktopusIsSolved()) << "plate " << side.plate << " slot " << side.slot;
+      button = kept;
+    }
+  EXPECT_TRUE(OktopusIsSolved());
+}
+
 TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
   OktopusMix();
   OktopusDraw();
@@ -120,14 +170,16 @@ TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
   for (const Rect& r : shown) EXPECT_EQ(r, (Rect{180, 116, 100, 100}));
   EXPECT_TRUE(testing::FramesChangeOnlyInside(host.frames, before, {180, 116, 100, 100}));
   // At rest: the plate on its place and each button centred on its slot.
+  using namespace oktopus_sheet;
   Bitmap expected = BackgroundBitmap;
-  ComposeSprite(expected, 180, 116, 100, 100, BackgroundBitmap, 600, 0, 500, 0);
+  ComposeSprite(expected, 180, 116, PlateMask(0), Plate(0), BackgroundBitmap);
   for (int k = 0; k < 8; ++k) {
     // Buttons go on with OR alone: wherever a button has colour, it shows.
-    const OktopusPoint b = OktopusButtonCentre(0, k);
-    for (int y = 0; y < 13; ++y)
-      for (int x = 0; x < 13; ++x) {
-        const Pixel button = BackgroundBitmap.pixel(500 + 13 * OktopusPlates[4][k] + x, 300 + y);
+    const BoardPoint b = OktopusButtonCentre(0, k);
+    const Rect sprite = Button(OktopusPlates[4][k]);
+    for (int y = 0; y < sprite.h; ++y)
+      for (int x = 0; x < sprite.w; ++x) {
+        const Pixel button = BackgroundBitmap.pixel(sprite.x + x, sprite.y + y);
         if (button != 0) expected.setPixel(180 + b.x - 6 + x, 116 + b.y - 6 + y, button);
       }
   }
@@ -139,15 +191,19 @@ TEST_F(OktopusBoardTest, AMoveShowsOnlyThePlatesSquareWithEachButtonOnItsSlot) {
 
 TEST_F(OktopusBoardTest, ButtonsLandOnBlackSocketsInEveryFrame) {
   // The buttons go on with OR alone, so the plate must be black under them.
+  using namespace oktopus_sheet;
   for (int f = 0; f < 3; ++f)
     for (int k = 0; k < 8; ++k) {
-      const OktopusPoint b = OktopusButtonCentre(f, k);
-      for (int y = 0; y < 13; ++y)
-        for (int x = 0; x < 13; ++x) {
+      const BoardPoint b = OktopusButtonCentre(f, k);
+      const Rect plate = Plate(f);
+      for (int y = 0; y < kButtonSize; ++y)
+        for (int x = 0; x < kButtonSize; ++x) {
           bool covered = false;
-          for (int c = 0; c < 8; ++c) covered = covered || BackgroundBitmap.pixel(500 + 13 * c + x, 300 + y) != 0;
+          for (int c = 0; c < 8; ++c)
+            covered = covered || BackgroundBitmap.pixel(Button(c).x + x, Button(c).y + y) != 0;
           if (!covered) continue;
-          ASSERT_EQ(BackgroundBitmap.pixel(500 + b.x - 6 + x, 100 * f + b.y - 6 + y), 0u) << "frame " << f << " slot " << k;
+          ASSERT_EQ(BackgroundBitmap.pixel(plate.x + b.x - kButtonSize / 2 + x, plate.y + b.y - kButtonSize / 2 + y), 0u)
+              << "frame " << f << " slot " << k;
         }
     }
 }

@@ -23,21 +23,33 @@ inline Bitmap LoadGamePicture(const std::string& name) {
 
 class RecordingHost : public PuzzleHost {
  public:
-  void playWave(int n) override { waves.push_back(n); }
+  void playWave(int n) override {
+    waves.push_back(n);
+    calls.push_back("wave " + std::to_string(n));
+  }
   void delay(std::uint32_t ms) override {
     delays.push_back(ms);
     frames.push_back(BoardScreen.bitmap);  // what the player sees during the wait
+    calls.push_back("delay " + std::to_string(ms));
   }
-  void puzzleSolved() override { ++solvedCalls; }
+  void puzzleSolved() override {
+    ++solvedCalls;
+    solvedFrame = BoardScreen.bitmap;
+    calls.push_back("solved");
+  }
 
   std::vector<int> waves;
   std::vector<std::uint32_t> delays;
   std::vector<Bitmap> frames;
   int solvedCalls = 0;
+  Bitmap solvedFrame;               // the screen when the solved sequence began
+  std::vector<std::string> calls;  // every service asked for, in order
 };
 
 class PuzzleBoard : public ::testing::Test {
  protected:
+  static constexpr std::uint32_t kSeed = 20261210;
+
   void Use(int mode, const std::string& picture) {
     PuzzleMode = static_cast<std::uint8_t>(mode);
     for (auto& s : GameState) s = Untouched;
@@ -48,7 +60,7 @@ class PuzzleBoard : public ::testing::Test {
     BoardScreen.bitmap = Bitmap(kBoardWidth, kBoardHeight, 0x123456);
     BoardScreen.shown = [this](const Rect& r) { shown.push_back(r); };
     SetPuzzleHost(&host);
-    Randomize(20261210);
+    Randomize(kSeed);
   }
 
   void TearDown() override {
@@ -62,12 +74,23 @@ class PuzzleBoard : public ::testing::Test {
 
 // What a two-pass sprite leaves on a picture, composed pixel by pixel without
 // the raster layer: where the mask is black the sprite shows, elsewhere the ground.
-inline void ComposeSprite(Bitmap& ground, int x, int y, int w, int h, const Bitmap& sheet, int maskX,
-                          int maskY, int spriteX, int spriteY) {
-  for (int dy = 0; dy < h; ++dy)
-    for (int dx = 0; dx < w; ++dx)
-      if (sheet.pixel(maskX + dx, maskY + dy) == 0)
-        ground.setPixel(x + dx, y + dy, sheet.pixel(spriteX + dx, spriteY + dy));
+inline void ComposeSprite(Bitmap& ground, int x, int y, const Rect& mask, const Rect& sprite, const Bitmap& sheet) {
+  for (int dy = 0; dy < mask.h; ++dy)
+    for (int dx = 0; dx < mask.w; ++dx)
+      if (sheet.pixel(mask.x + dx, mask.y + dy) == 0)
+        ground.setPixel(x + dx, y + dy, sheet.pixel(sprite.x + dx, sprite.y + dy));
+}
+
+// The index of the place in `places` nearest to `at`.
+inline int Nearest(const std::vector<BoardPoint>& places, BoardPoint at) {
+  int nearest = 0;
+  auto distance = [&](int i) {
+    const BoardPoint d = places[i] - at;
+    return d.x * d.x + d.y * d.y;
+  };
+  for (int i = 1; i < static_cast<int>(places.size()); ++i)
+    if (distance(i) < distance(nearest)) nearest = i;
+  return nearest;
 }
 
 // Rectangles in which two bitmaps differ, as one bounding rectangle.

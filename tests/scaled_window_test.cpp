@@ -98,20 +98,20 @@ TEST_F(ScaledWindow, TheBoardAndEveryFrameOfAMoveStayCrisp) {
   GrippleBoard = {{{1, 2, 3, 4}, {2, 3, 4, 1}, {3, 4, 1, 2}, {4, 1, 2, 3}}};
   form->update();
   QCoreApplication::processEvents();
-  const GrippleCell centre = GrippleRotorCentre(3);
-  PressAtDevicePixel(Qt::LeftButton, FirstDevicePixelOf(centre.c), FirstDevicePixelOf(centre.r));
+  const BoardPoint centre = GrippleRotorCentre(3);
+  PressAtDevicePixel(Qt::LeftButton, FirstDevicePixelOf(centre.x), FirstDevicePixelOf(centre.y));
   EXPECT_EQ(GameState[Gripple], Running) << "the press turned the middle plate";
   EXPECT_TRUE(BoardShownCrisply()) << "after a move drawn piece by piece";
 }
 
 TEST_F(ScaledWindow, APressMeansTheBoardPixelUnderIt) {
   // Gripple's plates take presses strictly inside centre +- 20.
-  const GrippleCell centre = GrippleRotorCentre(1);
-  const int lastInside = FirstDevicePixelOf(centre.c + 20) - 1;
-  PressAtDevicePixel(Qt::LeftButton, FirstDevicePixelOf(centre.c + 20), FirstDevicePixelOf(centre.r));
-  EXPECT_EQ(GameState[Gripple], Ready) << "the first screen pixel of board column " << centre.c + 20 << " is outside";
-  PressAtDevicePixel(Qt::LeftButton, lastInside, FirstDevicePixelOf(centre.r));
-  EXPECT_EQ(GameState[Gripple], Running) << "the last screen pixel of board column " << centre.c + 19 << " is inside";
+  const BoardPoint centre = GrippleRotorCentre(1);
+  const int lastInside = FirstDevicePixelOf(centre.x + 20) - 1;
+  PressAtDevicePixel(Qt::LeftButton, FirstDevicePixelOf(centre.x + 20), FirstDevicePixelOf(centre.y));
+  EXPECT_EQ(GameState[Gripple], Ready) << "the first screen pixel of board column " << centre.x + 20 << " is outside";
+  PressAtDevicePixel(Qt::LeftButton, lastInside, FirstDevicePixelOf(centre.y));
+  EXPECT_EQ(GameState[Gripple], Running) << "the last screen pixel of board column " << centre.x + 19 << " is inside";
 
   // Wedding: board column 249 turns the left ring, 250 the right one.
   form->SelectPuzzle(Wedding);

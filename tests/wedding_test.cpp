@@ -1,3 +1,4 @@
+// Wedding: its tables against their geometry, and whole moves on a headless board.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -5,6 +6,7 @@
 
 #include "puzzle_fixture.h"
 #include "puzzles/wedding.h"
+#include "puzzles/wedding_sheet.h"
 
 namespace blivo {
 namespace {
@@ -12,7 +14,7 @@ namespace {
 using testing::ComposeSprite;
 using testing::Difference;
 
-WeddingPoint Position(int v, int r, int j) {
+BoardPoint Position(int v, int r, int j) {
   return WeddingBallCentre(r, 45 + j * static_cast<double>(WeddingVariants(v).stepAngle));
 }
 
@@ -22,7 +24,7 @@ TEST(WeddingTables, TheRingsMeetOnTheCrossingCellsAndNowhereElse) {
     std::map<std::pair<int, int>, std::set<int>> cellsAt;
     for (int r = 1; r <= 2; ++r)
       for (int j = 0; j < n; ++j) {
-        const WeddingPoint p = Position(v, r, j);
+        const BoardPoint p = Position(v, r, j);
         cellsAt[{p.x, p.y}].insert(WeddingRingList(v, r)[j]);
       }
     int shared = 0;
@@ -42,19 +44,19 @@ TEST(WeddingTables, TheRingsMeetOnTheCrossingCellsAndNowhereElse) {
           EXPECT_EQ(WeddingRingList(v, 1)[j], WeddingRingList(v, 2)[k]);
         }
     EXPECT_EQ(shared, 2) << "variant " << v;
-    EXPECT_EQ(Position(v, 1, 0), (WeddingPoint{249, 95}));
-    EXPECT_EQ(Position(v, 2, n / 4), (WeddingPoint{249, 95}));
-    EXPECT_EQ(Position(v, 1, 3 * n / 4), (WeddingPoint{249, 237}));
-    EXPECT_EQ(Position(v, 2, n / 2), (WeddingPoint{249, 237}));
+    EXPECT_EQ(Position(v, 1, 0), (BoardPoint{249, 95}));
+    EXPECT_EQ(Position(v, 2, n / 4), (BoardPoint{249, 95}));
+    EXPECT_EQ(Position(v, 1, 3 * n / 4), (BoardPoint{249, 237}));
+    EXPECT_EQ(Position(v, 2, n / 2), (BoardPoint{249, 237}));
   }
 }
 
 TEST(WeddingTables, VariantOnePositionsAsDrawn) {
-  const WeddingPoint ring1[12] = {{249, 95}, {204, 69}, {152, 69}, {107, 95}, {81, 140}, {81, 192},
+  const BoardPoint ring1[12] = {{249, 95}, {204, 69}, {152, 69}, {107, 95}, {81, 140}, {81, 192},
                                   {107, 237}, {152, 263}, {204, 263}, {249, 237}, {275, 192}, {275, 140}};
   for (int j = 0; j < 12; ++j) {
     EXPECT_EQ(Position(1, 1, j), ring1[j]) << j;
-    EXPECT_EQ(Position(1, 2, j), (WeddingPoint{ring1[j].x + 142, ring1[j].y})) << j;
+    EXPECT_EQ(Position(1, 2, j), (BoardPoint{ring1[j].x + 142, ring1[j].y})) << j;
   }
 }
 
@@ -85,6 +87,14 @@ TEST(WeddingTables, EveryCellStandsInARingAndTheTargetsCountRight) {
     EXPECT_EQ(colours[3], n / 2);
     EXPECT_EQ(colours[4], n / 2 - 1);
     EXPECT_EQ(colours[0], 46 - (2 * n - 2));
+  }
+}
+
+TEST(WeddingTables, TheFramesDivideAStepIntoThirdsAndTheStepsMakeAFullTurn) {
+  for (int v = 1; v <= kWeddingVariantCount; ++v) {
+    const WeddingVariantInfo& info = WeddingVariants(v);
+    EXPECT_FLOAT_EQ(3 * info.frameAngle, info.stepAngle) << "variant " << v;
+    EXPECT_FLOAT_EQ(info.ballsPerRing * info.stepAngle, 360.0f) << "variant " << v;
   }
 }
 
@@ -147,9 +157,10 @@ TEST_F(WeddingBoardTest, MixKeepsTheCountsAndShowsTheTarget) {
     EXPECT_EQ(colours[2], n / 2);
     EXPECT_EQ(colours[3], n / 2);
     EXPECT_EQ(colours[4], n / 2 - 1);
-    for (int y = 0; y < 45; ++y)
-      for (int x = 0; x < 72; ++x)
-        ASSERT_EQ(BackgroundBitmap.pixel(420 + x, 8 + y), BackgroundBitmap.pixel(500 + x, 45 * (v - 1) + y));
+    const Rect spot = wedding_sheet::kTargetSpot, target = wedding_sheet::Target(v);
+    for (int y = 0; y < target.h; ++y)
+      for (int x = 0; x < target.w; ++x)
+        ASSERT_EQ(BackgroundBitmap.pixel(spot.x + x, spot.y + y), BackgroundBitmap.pixel(target.x + x, target.y + y));
   }
 }
 
@@ -163,10 +174,9 @@ Bitmap ExpectedFrame(int f) {
       const int cell = WeddingRings[r - 1][j];
       if (r == 1 && (cell == 1 || cell == v.secondCrossing)) continue;
       const double angle = 45 + j * static_cast<double>(v.stepAngle) + (r == 2 ? f * static_cast<double>(v.frameAngle) : 0);
-      const WeddingPoint c = WeddingBallCentre(r, angle);
-      ComposeSprite(expected, c.x - v.halfSize, c.y - v.halfSize, v.ballSize, v.ballSize, BackgroundBitmap,
-                    v.spriteLeft + 4 * v.ballSize, v.spriteTop, v.spriteLeft + (WeddingBoard[cell] - 1) * v.ballSize,
-                    v.spriteTop);
+      const BoardPoint c = WeddingBallCentre(r, angle);
+      ComposeSprite(expected, c.x - v.balls.half(), c.y - v.balls.half(), v.balls.Mask(),
+                    v.balls.Ball(WeddingBoard[cell]), BackgroundBitmap);
     }
   return expected;
 }
@@ -221,9 +231,10 @@ TEST_F(WeddingBoardTest, OptionStepsWithoutWrappingAndShowsTheNewTarget) {
     WeddingOption(true);
     EXPECT_EQ(WeddingVariant, v);
     EXPECT_EQ(GameState[Wedding], Ready);
-    for (int y = 0; y < 45; ++y)
-      for (int x = 0; x < 72; ++x)
-        ASSERT_EQ(BoardScreen.bitmap.pixel(420 + x, 8 + y), BackgroundBitmap.pixel(500 + x, 45 * (v - 1) + y));
+    const Rect spot = wedding_sheet::kTargetSpot, target = wedding_sheet::Target(v);
+    for (int y = 0; y < target.h; ++y)
+      for (int x = 0; x < target.w; ++x)
+        ASSERT_EQ(BoardScreen.bitmap.pixel(spot.x + x, spot.y + y), BackgroundBitmap.pixel(target.x + x, target.y + y));
   }
   shown.clear();
   WeddingOption(true);
