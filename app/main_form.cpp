@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,6 +19,7 @@
 #include "app/program_state.h"
 #include "dialogs/chiffre.h"
 #include "help/hh.h"
+#include "platform/open_link.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/ticks.h"
@@ -444,7 +444,7 @@ void TMainForm::HelpBtnClick() {
 }
 
 void TMainForm::BlivoBtnClick() {
-  if (!QDesktopServices::openUrl(QUrl(kMakerSite)))
+  if (!OpenLink(kMakerSite))
     std::fprintf(stderr, "blivoturnix: no program could open %s\n", kMakerSite);
 }
 

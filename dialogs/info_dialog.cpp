@@ -1,6 +1,5 @@
 #include "dialogs/info_dialog.h"
 
-#include <QDesktopServices>
 #include <QFrame>
 #include <QPushButton>
 #include <QUrl>
@@ -9,6 +8,7 @@
 #include "app/program_state.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialogs.h"
+#include "platform/open_link.h"
 
 namespace blivo {
 
@@ -33,7 +33,7 @@ LinkLabel::LinkLabel(const QString& caption, const QString& target, QWidget* par
   setFont(f);
   setCursor(Qt::PointingHandCursor);
   Colour("blue");
-  open = [](const QString& t) { return QDesktopServices::openUrl(QUrl(t)); };
+  open = [](const QString& t) { return OpenLink(t.toStdString()); };
 }
 
 void LinkLabel::Colour(const char* colour) { setStyleSheet(QString("color: %1;").arg(colour)); }
