@@ -7,7 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libsdl2-mixer-dev timgm6mb-soundfont
-  libchm-dev fp-utils
+  libchm-dev
+  fp-compiler fp-units-fcl fp-units-misc
   libgtest-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth
