@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Blivo Turnix needs on Debian 12.
+# Installs what building, running and testing Blivo Turnix needs on Debian 12;
+# "setup.sh fuzz" adds what fuzzing needs (scripts/fuzz.sh).
 # Only packages that are missing are installed; sudo is used where we are not root.
 set -euo pipefail
 
@@ -13,6 +14,9 @@ packages=(
   fonts-liberation
   xvfb xauth
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
