@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <cstring>
@@ -49,6 +50,9 @@ bool ChmFile::Fail(const QString& why) {
 
 bool ChmFile::open(const QString& path) {
   close();
+  // Only a plain file: opening a pipe or a device could wait for ever.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) return Fail("not a file");
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return Fail(file.errorString());
   if (file.size() > kMostFileSize) return Fail("far too large for a help file");

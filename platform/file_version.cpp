@@ -1,5 +1,7 @@
 #include "platform/file_version.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -114,6 +116,9 @@ std::optional<ProgramVersion> ParseProgramVersion(std::uint64_t fileSize, const 
 }
 
 std::optional<ProgramVersion> ReadProgramVersion(const std::string& path) {
+  // Only a plain file: opening a pipe or a device could wait for ever.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
   const long size = std::ftell(file.get());

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -44,6 +45,18 @@ TEST(HelpFile, ContextOneIsGermanAndTwoEnglish) {
   ChmFile missing;
   EXPECT_FALSE(missing.open("/no/such/tnix.chm"));
   EXPECT_FALSE(missing.read("/en/index.html"));
+}
+
+TEST(HelpFile, OnlyAPlainFileIsRead) {
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath("tnix.chm");
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ChmFile chm;
+  EXPECT_FALSE(chm.open(pipe)) << "a pipe nobody writes to is not waited for";
+  EXPECT_FALSE(chm.open(dir.path()));
+  EXPECT_FALSE(chm.open("/dev/zero"));
+  EXPECT_FALSE(ReadProgramVersion(pipe.toStdString()));
+  EXPECT_FALSE(ReadProgramVersion("/dev/zero"));
 }
 
 TEST(HelpFile, TheContextMapNamesPagesByTheirPathInsideTheFile) {
