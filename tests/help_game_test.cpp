@@ -248,6 +248,8 @@ TEST_F(HelpInTheGame, ADamagedHelpFileLeavesTheGamePlaying) {
     form->button("HelpBtn")->click();
     // The viewer shows its "cannot be read" page, or shows what it could, or stops.
     EXPECT_TRUE(Eventually([&] { return !Lines(report).isEmpty() || HelpViewerProcessId() == 0; }));
+    // No two neighbours alike, so any quarter turn of a plate shows.
+    GrippleBoard = {{{1, 2, 3, 4}, {2, 3, 4, 1}, {3, 4, 1, 2}, {4, 1, 2, 3}}};
     const GrippleGrid before = GrippleBoard;
     QTest::mouseClick(form->findChild<QWidget*>("box"), Qt::LeftButton, {}, QPoint(105, 105));
     EXPECT_EQ(GameState[Gripple], Running) << "the game goes on";
