@@ -1,13 +1,14 @@
 #include "help/hh.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <memory>
 #include <thread>
 
-#include "help/chm_file.h"
-#include "help/help_viewer.h"
+#include "help/help_process.h"
 #include "help/hh_funcs.h"
+#include "platform/paths.h"
 
 namespace blivo {
 
@@ -20,8 +21,11 @@ constexpr const char* kNotInstalled = "MS Html Help is not installed on this PC.
 
 HelpHandler applicationHelp;
 HtmlHelpEntry replacedEntry;
-bool libraryLoaded = false;
-std::unique_ptr<HelpViewer> viewer;
+std::string programFolder;
+// The viewer program once it is "loaded": found beside the game and runnable.
+std::string loadedViewer;
+std::unique_ptr<HelpViewerProcess> viewer;
+std::string viewerReport;
 MessageBoxFn messageBox;
 
 std::string Trimmed(std::string text) {
@@ -31,35 +35,30 @@ std::string Trimmed(std::string text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Our viewer: the file's context map picks the page.
-QWidget* ViewerEntry(QWidget*, const std::string& path, int command, std::intptr_t data) {
+// Our viewer: a program of its own, asked through its standard input. The
+// window it names is its process.
+HelpWindow ViewerEntry(HelpWindow, const std::string& path, int command, std::intptr_t data) {
   if (command == HH_CLOSE_ALL) {
-    if (viewer) viewer->close();
-    return nullptr;
+    viewer.reset();  // closes it, with a bounded wait
+    return 0;
   }
-  if (command != HH_HELP_CONTEXT) return nullptr;
-  const QString file = QString::fromStdString(path.substr(0, path.find('>')));
-  if (!viewer) viewer = std::make_unique<HelpViewer>();
-  ChmFile chm;
-  if (!chm.open(file)) {
-    std::fprintf(stderr, "blivoturnix: cannot read the help file %s\n", file.toLocal8Bit().constData());
-    viewer->Show(file, "/");
-    viewer->show();
-    return nullptr;
+  if (command != HH_HELP_CONTEXT) return 0;
+  if (!viewer) {
+    viewer = std::make_unique<HelpViewerProcess>(QString::fromStdString(loadedViewer));
+    viewer->setReportFile(QString::fromStdString(viewerReport));
   }
-  const auto page = chm.topic(static_cast<int>(data));
-  if (!page) {
-    std::fprintf(stderr, "blivoturnix: the help file has no topic %ld\n", static_cast<long>(data));
-    return nullptr;
-  }
-  viewer->Show(file, *page);
-  viewer->show();
-  return viewer.get();
+  // A window definition after ">" means nothing to our viewer.
+  if (!viewer->Show(path.substr(0, path.find('>')), static_cast<int>(data))) return 0;
+  return static_cast<HelpWindow>(viewer->processId());
+}
+
+void BringToFront(HelpWindow window) {
+  if (viewer && window == static_cast<HelpWindow>(viewer->processId())) viewer->Raise();
 }
 
 HtmlHelpEntry Entry() {
-  if (!libraryLoaded) return {};
   if (replacedEntry) return replacedEntry;
+  if (loadedViewer.empty()) return {};
   return ViewerEntry;
 }
 
@@ -71,26 +70,40 @@ void InitHelpControl() {
 }
 
 std::string LocateHelpControl() {
-  // The viewer is built into the program itself.
-  return HelpStartupValues().modulePath;
+  std::string folder = programFolder;
+  if (folder.empty()) folder = HelpStartupValues().moduleDir;
+  if (folder.empty()) folder = ExecutableFolder();
+  if (folder.back() != '/') folder += '/';
+  return folder + kHelpViewerProgram;
 }
 
-void LoadHelpLibrary() { libraryLoaded = true; }
+void SetHelpProgramFolder(const std::string& folder) { programFolder = folder; }
+
+void LoadHelpLibrary() {
+  if (!loadedViewer.empty()) return;
+  const std::string program = LocateHelpControl();
+  if (QFileInfo(QString::fromStdString(program)).isExecutable()) loadedViewer = program;
+}
 
 void UnloadHelpLibrary() {
   viewer.reset();
-  libraryLoaded = false;
+  loadedViewer.clear();
 }
 
-bool HelpLibraryLoaded() { return libraryLoaded; }
+bool HelpLibraryLoaded() { return !loadedViewer.empty(); }
 
 void CloseAllHelp() {
-  if (!libraryLoaded) return;
-  if (auto entry = Entry()) entry(nullptr, "", HH_CLOSE_ALL, 0);
+  const HtmlHelpEntry entry = Entry();
+  if (!entry) return;
+  entry(0, "", HH_CLOSE_ALL, 0);
   std::this_thread::yield();
 }
 
 void SetHtmlHelpEntry(HtmlHelpEntry entry) { replacedEntry = std::move(entry); }
+
+std::int64_t HelpViewerProcessId() { return viewer ? viewer->processId() : 0; }
+
+void SetHelpViewerReport(const std::string& file) { viewerReport = file; }
 
 void SetApplicationHelpHandler(HelpHandler handler) { applicationHelp = std::move(handler); }
 HelpHandler ApplicationHelpHandler() { return applicationHelp; }
@@ -163,15 +176,13 @@ int HHHelpContext(const std::string& file, int id, const std::string& winDef, in
 int ShowContext(const std::string& path, int id, int mode) {
   DebugLog("ShowContext(\"%s\", %d)", path.c_str(), mode);
   int result = 0;
-  if (!_hhInstalled) {
+  const HtmlHelpEntry entry = Entry();
+  // A viewer with a version that cannot be run counts as none.
+  if (!_hhInstalled || !entry) {
     result = 1;
   } else if (mode == 0) {
-    if (auto entry = Entry()) {
-      if (QWidget* window = entry(nullptr, path, HH_HELP_CONTEXT, id)) {
-        window->raise();
-        window->activateWindow();
-      }
-    }
+    // The desktop owns the help window (0), as on the system we follow.
+    if (const HelpWindow window = entry(0, path, HH_HELP_CONTEXT, id)) BringToFront(window);
   }
   DebugLog("  returned - %d", result);
   return result;

@@ -2,7 +2,6 @@
 // the compiled help file in the help viewer, tracing every step in the log.
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,11 +28,25 @@ void UnloadHelpLibrary();
 bool HelpLibraryLoaded();
 void CloseAllHelp();
 
+// The help viewer is a program of its own beside the game; the game never
+// opens the help file itself. Its version record stands for the viewer's
+// version (platform/file_version.h).
+inline constexpr char kHelpViewerProgram[] = "blivoturnix-help";
+// The folder the viewer is looked for in: the running program's own, unless
+// replaced (tests); empty restores it.
+void SetHelpProgramFolder(const std::string& folder);
+
+// A help window as the viewer names it; 0 for none.
+using HelpWindow = std::intptr_t;
 // The viewer's entry point: shows a topic (HH_HELP_CONTEXT) and returns its
 // window, or closes every help window (HH_CLOSE_ALL).
-using HtmlHelpEntry = std::function<QWidget*(QWidget* owner, const std::string& path, int command, std::intptr_t data)>;
+using HtmlHelpEntry = std::function<HelpWindow(HelpWindow owner, const std::string& path, int command, std::intptr_t data)>;
 // Replaces the viewer, for whoever needs another one (tests); null restores ours.
 void SetHtmlHelpEntry(HtmlHelpEntry entry);
+// The process of our viewer while it runs, else 0 (tests, diagnostics).
+std::int64_t HelpViewerProcessId();
+// A file our viewer's reports of what it shows are added to (tests); empty: none.
+void SetHelpViewerReport(const std::string& file);
 
 // The program's help handler: returns true when handled; callHelp says
 // whether the program's own help processing should still run.

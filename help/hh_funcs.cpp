@@ -13,12 +13,11 @@
 #include <tuple>
 
 #include "help/hh.h"
+#include "platform/file_version.h"
 
 namespace blivo {
 
 namespace {
-
-constexpr const char* kProgramVersion = "1.6.0.0";
 
 std::string TrimSlashes(std::string path) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
@@ -52,10 +51,13 @@ std::string Hex4(unsigned value) {
 }  // namespace
 
 FileVersion GetFileVersionString(const std::string& file) {
-  if (file.empty() || !QFileInfo::exists(QString::fromStdString(file))) return {};
-  const QString self = QFileInfo(QString::fromStdString(Startup.modulePath)).canonicalFilePath();
-  if (!self.isEmpty() && QFileInfo(QString::fromStdString(file)).canonicalFilePath() == self) return Parse(kProgramVersion);
-  return {};
+  if (file.empty()) return {};
+  const auto version = ReadProgramVersion(file);
+  if (!version) return {};
+  FileVersion v{version->major, version->minor, version->release, version->build, {}};
+  v.text = std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.release) + "." +
+           std::to_string(v.build);
+  return v;
 }
 
 std::string HelpFriendlyVersion(const FileVersion& v) {

@@ -15,8 +15,8 @@ struct FileVersion {
   std::string text;  // "major.minor.release.build", empty when there is none
 };
 
-// The version the running program was built as, for that program's own file;
-// other files carry none here.
+// The version record a program file carries (platform/file_version.h); all
+// zero and empty for a file without one, or no file.
 FileVersion GetFileVersionString(const std::string& file);
 
 // Release names of the help viewer and the browser control by version.

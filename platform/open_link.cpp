@@ -8,7 +8,7 @@
 namespace blivo {
 
 bool OpenLink(const std::string& url) {
-  if (QDesktopServices::openUrl(QUrl(QString::fromStdString(url)))) return true;
+  if (QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode))) return true;
   ReportProblem("no program could open " + url);
   return false;
 }

@@ -376,30 +376,6 @@ TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
   EXPECT_EQ(form->button("TongueBtn")->toolTip(), "I don't speak german.");
 }
 
-QWidget* ShownHelpViewer() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "HelpViewer" && w->isVisible()) return w;
-  return nullptr;
-}
-
-TEST_F(MainWindow, TheHelpButtonOpensTheTopicOfTheLanguageAndClosingClosesIt) {
-  InitHelpControl();
-  _hhInstalled = true;
-  LoadHelpLibrary();
-  Start();
-  form->show();
-  form->button("HelpBtn")->click();
-  QWidget* viewer = ShownHelpViewer();
-  ASSERT_TRUE(viewer);
-  EXPECT_EQ(viewer->windowTitle(), "Blivo Turnix - Help");
-  Language = 1;
-  form->HelpBtnClick();
-  EXPECT_EQ(viewer->windowTitle(), "Blivo Turnix - Hilfe");
-  EXPECT_TRUE(form->close());
-  EXPECT_FALSE(ShownHelpViewer()) << "the help windows close with the game";
-  UnloadHelpLibrary();
-}
-
 TEST_F(MainWindow, SoundAndMusicHintsFollowTheButtons) {
   Start();
   form->button("soundbtn")->click();
