@@ -1,68 +1,270 @@
 #include "platform/settings_store.h"
 
-#include <QSettings>
-#include <QStringList>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QString>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace blivo {
 
 namespace {
 
-QString Path(const std::string& section, const std::string& key) {
-  return QString::fromStdString(section + "/" + key);
+// Names match without regard to ASCII case, so they are remembered folded.
+std::string Folded(const std::string& section, const std::string& key) {
+  std::string name = section + '\n' + key;
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name;
 }
+
+QString FromBytes(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// How long a save waits for another game that is saving the same file.
+constexpr int kLockWaitMs = 10000;
 
 }  // namespace
 
-SettingsStore::SettingsStore(const std::string& file)
-    : file_(file), settings_(std::make_unique<QSettings>(QString::fromStdString(file), QSettings::IniFormat)) {}
+SettingsStore::SettingsStore(const std::string& file) : file_(file) { Load(true); }
 
 SettingsStore::~SettingsStore() = default;
 
+SettingsStore::Stamp SettingsStore::CurrentStamp() const {
+  struct stat st {};
+  if (::stat(file_.c_str(), &st) != 0) return {};
+  return {true, st.st_size, static_cast<std::int64_t>(st.st_dev), static_cast<std::int64_t>(st.st_ino),
+          st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
+SettingsStore::ReadResult SettingsStore::ReadFile(std::string& bytes, std::string& error) const {
+  bytes.clear();
+  // Not blocking: whatever stands there (a pipe, a device) must not stop the game.
+  const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno == ENOENT) return ReadResult::Missing;
+    error = std::string("cannot open it: ") + std::strerror(errno);
+    return ReadResult::Failed;
+  }
+  struct stat st {};
+  ReadResult result = ReadResult::Read;
+  if (::fstat(fd, &st) != 0) {
+    error = std::string("cannot look at it: ") + std::strerror(errno);
+    result = ReadResult::Failed;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = "it is not a plain file";
+    result = ReadResult::Failed;
+  } else if (st.st_size > kLargestFile) {
+    error = "it is " + std::to_string(st.st_size) + " bytes long, more than the " +
+            std::to_string(kLargestFile) + " a settings file may have";
+    result = ReadResult::Failed;
+  } else {
+    char buffer[65536];
+    for (;;) {
+      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        error = std::string("cannot read it: ") + std::strerror(errno);
+        result = ReadResult::Failed;
+        break;
+      }
+      if (got == 0) break;
+      bytes.append(buffer, static_cast<std::size_t>(got));
+      if (static_cast<std::int64_t>(bytes.size()) > kLargestFile) {
+        error = "it grew past the " + std::to_string(kLargestFile) + " bytes a settings file may have";
+        result = ReadResult::Failed;
+        break;
+      }
+    }
+  }
+  ::close(fd);
+  if (result == ReadResult::Failed) bytes.clear();
+  return result;
+}
+
+void SettingsStore::Load(bool report) {
+  std::string bytes, error;
+  const Stamp stamp = CurrentStamp();
+  switch (ReadFile(bytes, error)) {
+    case ReadResult::Missing:
+      text_ = SettingsText();
+      break;
+    case ReadResult::Failed:
+      // A later look keeps the last good reading; only the first one speaks.
+      if (report) {
+        std::fprintf(stderr, "blivoturnix: cannot read the settings file %s: %s; the game starts from the defaults\n",
+                     file_.c_str(), error.c_str());
+        text_ = SettingsText();
+      }
+      break;
+    case ReadResult::Read:
+      text_ = SettingsText(std::move(bytes));
+      if (report && text_.unreadableLines() > 0)
+        std::fprintf(stderr,
+                     "blivoturnix: %s: %zu line(s) are neither a section, a key nor a comment (the first is line "
+                     "%zu); they stay in the file as they are\n",
+                     file_.c_str(), text_.unreadableLines(), text_.firstUnreadableLine());
+      break;
+  }
+  stamp_ = stamp;
+}
+
+void SettingsStore::refresh() {
+  if (CurrentStamp() == stamp_) return;
+  Load(false);
+}
+
+std::optional<std::string> SettingsStore::Lookup(const std::string& section, const std::string& key,
+                                                 bool& pending) const {
+  const std::string name = Folded(section, key);
+  for (auto p = pending_.rbegin(); p != pending_.rend(); ++p) {
+    if (Folded(p->section, p->key) == name) {
+      pending = true;
+      return p->value;
+    }
+  }
+  pending = false;
+  return text_.value(section, key);
+}
+
+void SettingsStore::Saw(const std::string& section, const std::string& key, const std::optional<std::string>& stored,
+                        const std::string& meant) const {
+  Seen seen;
+  seen.missing = !stored;
+  if (stored) seen.texts.push_back(*stored);
+  seen.texts.push_back(meant);
+  seen_[Folded(section, key)] = std::move(seen);
+}
+
 bool SettingsStore::contains(const std::string& section, const std::string& key) const {
-  return settings_->contains(Path(section, key));
+  bool pending = false;
+  return Lookup(section, key, pending).has_value();
 }
 
 std::string SettingsStore::readText(const std::string& section, const std::string& key,
                                     const std::string& fallback) const {
-  const QVariant value = settings_->value(Path(section, key));
-  if (!value.isValid()) return fallback;
-  // An editor that drops the quotes around a text with commas makes the INI
-  // reader split it; put it back together.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',').toStdString();
-  return value.toString().toStdString();
+  bool pending = false;
+  const std::optional<std::string> stored = Lookup(section, key, pending);
+  const std::string result = stored ? *stored : fallback;
+  if (!pending) Saw(section, key, stored, result);
+  return result;
 }
 
 int SettingsStore::readInt(const std::string& section, const std::string& key, int fallback) const {
+  bool pending = false;
+  const std::optional<std::string> stored = Lookup(section, key, pending);
   bool ok = false;
-  const int value = QString::fromStdString(readText(section, key, "")).trimmed().toInt(&ok);
-  return ok ? value : fallback;
+  const int value = stored ? FromBytes(*stored).trimmed().toInt(&ok) : 0;
+  const int result = ok ? value : fallback;
+  if (!pending) Saw(section, key, stored, std::to_string(result));
+  return result;
 }
 
 bool SettingsStore::readBool(const std::string& section, const std::string& key, bool fallback) const {
+  bool pending = false;
+  const std::optional<std::string> stored = Lookup(section, key, pending);
   bool ok = false;
-  const long long value = QString::fromStdString(readText(section, key, "")).trimmed().toLongLong(&ok);
-  return ok ? value != 0 : fallback;
+  const long long value = stored ? FromBytes(*stored).trimmed().toLongLong(&ok) : 0;
+  const bool result = ok ? value != 0 : fallback;
+  if (!pending) Saw(section, key, stored, result ? "1" : "0");
+  return result;
 }
 
 void SettingsStore::writeInt(const std::string& section, const std::string& key, int value) {
-  settings_->setValue(Path(section, key), QString::number(value));
+  writeText(section, key, std::to_string(value));
 }
 
 void SettingsStore::writeBool(const std::string& section, const std::string& key, bool value) {
-  settings_->setValue(Path(section, key), QString(value ? "1" : "0"));
+  writeText(section, key, value ? "1" : "0");
 }
 
-void SettingsStore::writeText(const std::string& section, const std::string& key,
-                              const std::string& value) {
-  settings_->setValue(Path(section, key), QString::fromStdString(value));
+void SettingsStore::writeText(const std::string& section, const std::string& key, const std::string& value) {
+  if (!SettingsText::ValidSection(section) || !SettingsText::ValidKey(key)) {
+    std::fprintf(stderr, "blivoturnix: the settings cannot hold a key named [%s] %s\n", section.c_str(), key.c_str());
+    return;
+  }
+  const std::string name = Folded(section, key);
+  bool changed;
+  if (const auto seen = seen_.find(name); seen != seen_.end()) {
+    changed = std::find(seen->second.texts.begin(), seen->second.texts.end(), value) == seen->second.texts.end();
+  } else {
+    const std::optional<std::string> stored = text_.value(section, key);
+    changed = !stored || *stored != value;
+  }
+  for (Pending& p : pending_) {
+    if (Folded(p.section, p.key) == name) {
+      p.value = value;
+      p.changed = changed;
+      return;
+    }
+  }
+  pending_.push_back({section, key, value, changed});
+}
+
+bool SettingsStore::Report(const std::string& why) const {
+  std::fprintf(stderr,
+               "blivoturnix: cannot save the settings to %s: %s; the file stays as it was and the changes wait for "
+               "the next save\n",
+               file_.c_str(), why.c_str());
+  return false;
 }
 
 bool SettingsStore::flush() {
-  settings_->sync();
-  if (settings_->status() == QSettings::NoError) return true;
-  std::fprintf(stderr, "blivoturnix: cannot write the settings file %s\n", file_.c_str());
-  return false;
+  if (pending_.empty()) return true;
+  const QString path = QString::fromStdString(file_);
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QDir().mkpath(folder)) return Report("cannot make the folder " + folder.toStdString());
+
+  QLockFile lock(path + ".lock");
+  if (!lock.tryLock(kLockWaitMs)) {
+    switch (lock.error()) {
+      case QLockFile::LockFailedError:
+        return Report("another program holds " + file_ + ".lock");
+      case QLockFile::PermissionError:
+        return Report("cannot make the lock file " + file_ + ".lock: permission denied");
+      default:
+        return Report("cannot make the lock file " + file_ + ".lock");
+    }
+  }
+
+  // Another game may have saved since this one read the file: start from the disk.
+  std::string bytes, error;
+  const Stamp stamp = CurrentStamp();
+  const ReadResult read = ReadFile(bytes, error);
+  if (read == ReadResult::Failed) return Report(error);
+  SettingsText disk(bytes);
+  for (const Pending& p : pending_) {
+    const std::optional<std::string> stored = disk.value(p.section, p.key);
+    if (p.changed ? stored != p.value : !stored) disk.set(p.section, p.key, p.value);
+  }
+
+  if (read == ReadResult::Missing || disk.bytes() != bytes) {
+    QSaveFile save(path);
+    const auto fail = [&](const QString& why) {
+      text_ = SettingsText(std::move(bytes));
+      stamp_ = stamp;
+      return Report(why.toStdString());
+    };
+    if (!save.open(QIODevice::WriteOnly)) return fail(save.errorString());
+    const std::string& out = disk.bytes();
+    if (save.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()))
+      return fail(save.errorString());
+    if (!save.commit()) return fail(save.errorString());
+  }
+  text_ = std::move(disk);
+  stamp_ = CurrentStamp();
+  // What this run changed is what it holds now; writing it again is no change.
+  for (const Pending& p : pending_)
+    if (p.changed) seen_[Folded(p.section, p.key)] = Seen{false, {p.value}};
+  pending_.clear();
+  return true;
 }
 
 }  // namespace blivo

@@ -109,14 +109,19 @@ TEST_F(ScoreStore, NamesWithCommasReadBackWhole) {
   EXPECT_EQ(ReadPlayer(again), "red, green, blue");
 }
 
-TEST_F(ScoreStore, UnreadableEntriesAreEmptyPlaces) {
+TEST_F(ScoreStore, UnreadableEntriesAreEmptyPlacesAndTimelessOnesKeepTheirName) {
   SettingsStore store(file());
   store.writeText("highscore", "wedd10", cipher.Encode("no comma"));
   store.writeText("highscore", "wedd11", cipher.Encode("12x,Bob"));
   store.writeText("highscore", "wedd12", cipher.Encode("-5,Eve"));
   store.writeText("highscore", "wedd13", "garbage that was never scrambled");
   store.writeText("highscore", "wedd14", cipher.Encode("99999999999,Max"));
-  for (const ScoreEntry& e : LoadScoreList(store, cipher, "wedd1")) EXPECT_EQ(e, ScoreEntry{});
+  const ScoreList list = LoadScoreList(store, cipher, "wedd1");
+  EXPECT_EQ(list[0], ScoreEntry{});
+  EXPECT_EQ(list[1], ScoreEntry{});
+  EXPECT_EQ(list[2], (ScoreEntry{"Eve", 0}));
+  EXPECT_EQ(list[3], ScoreEntry{});
+  EXPECT_EQ(list[4], ScoreEntry{});
 }
 
 }  // namespace

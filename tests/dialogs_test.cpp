@@ -167,6 +167,10 @@ TEST_F(DialogTest, ALinkTheSystemCannotOpenStopsBeingALink) {
 
 class HighscoreTest : public DialogTest {
  protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    store = std::make_unique<SettingsStore>(SettingsFilePath());
+  }
   ScoreList Stored(const std::string& key) {
     const SettingsStore store(SettingsFilePath());
     return LoadScoreList(store, ScoreCipher, key);
@@ -175,11 +179,13 @@ class HighscoreTest : public DialogTest {
     const SettingsStore store(SettingsFilePath());
     return ReadPlayer(store);
   }
+  // The main window's store, which the dialog shares.
+  std::unique_ptr<SettingsStore> store;
 };
 
 TEST_F(HighscoreTest, AFirstTimeIsOfferedTheTopPlaceUnderTheRememberedName) {
   ScoreListKey = "grip";
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     EXPECT_EQ(dialog.newPlace(), 0);
     EXPECT_TRUE(dialog.nameEditor()->isVisible());
@@ -207,12 +213,12 @@ TEST_F(HighscoreTest, AFirstTimeIsOfferedTheTopPlaceUnderTheRememberedName) {
 TEST_F(HighscoreTest, ATimeThatEarnsNoPlaceDoesNotOpenTheDialog) {
   ScoreListKey = "okto";
   {
-    SettingsStore store(SettingsFilePath());
+    SettingsStore& store = *this->store;
     ScoreList full;
     for (int i = 0; i < 5; ++i) full[i] = {"P", 100 * (i + 1)};
     SaveScoreList(store, ScoreCipher, "okto", full, "P");
   }
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   bool shown = false;
   WhenShown(dialog, [&] {
     shown = true;
@@ -225,7 +231,7 @@ TEST_F(HighscoreTest, ATimeThatEarnsNoPlaceDoesNotOpenTheDialog) {
 
 TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
   {
-    SettingsStore store(SettingsFilePath());
+    SettingsStore& store = *this->store;
     ScoreList some;
     some[0] = {"Ben", 50};
     SaveScoreList(store, ScoreCipher, "wedd1", some, "Ben");
@@ -233,7 +239,7 @@ TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
   }
   ScoreListKey = "wedd1";
   Language = 1;
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     EXPECT_EQ(dialog.windowTitle(), "Blivo Turnix - Bestenliste");
     dialog.clearBox()->setChecked(true);
@@ -247,7 +253,7 @@ TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
 
 TEST_F(HighscoreTest, EscapeDoesNotCloseIt) {
   ScoreListKey = "hexa1";
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());

@@ -9,7 +9,6 @@
 #include <QToolTip>
 #include <QLabel>
 #include <QScreen>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -44,14 +43,23 @@ class MainWindow : public ::testing::Test {
 
   std::string SettingsFile() const { return config.filePath("BlivoGames/BlivoTurnix/V1.ini").toStdString(); }
 
+  // "section/key", as the settings file groups them.
+  static std::pair<std::string, std::string> Split(const char* path) {
+    const std::string p = path;
+    return {p.substr(0, p.find('/')), p.substr(p.find('/') + 1)};
+  }
+
   void Store(const char* key, const QString& value) {
-    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    s.setValue(key, value);
+    SettingsStore s(SettingsFile());
+    const auto [section, name] = Split(key);
+    s.writeText(section, name, value.toStdString());
+    ASSERT_TRUE(s.flush());
   }
 
   QString Stored(const char* key) const {
-    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    return s.value(key).toString();
+    const SettingsStore s(SettingsFile());
+    const auto [section, name] = Split(key);
+    return QString::fromStdString(s.readText(section, name, ""));
   }
 
   // A program folder holding only the named files of the real game folder.
