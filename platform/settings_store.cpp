@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -26,7 +27,16 @@ std::string Folded(const std::string& section, const std::string& key) {
   return name;
 }
 
-QString FromBytes(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// A decimal number with blanks around it and an optional sign, and nothing else.
+template <typename Number>
+bool ParseNumber(const std::string& text, Number& value) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  if (b < e && text[b] == '+' && (b + 1 == e || text[b + 1] != '-')) ++b;
+  const auto [end, error] = std::from_chars(text.data() + b, text.data() + e, value);
+  return error == std::errc() && end == text.data() + e && b < e;
+}
 
 // How long a save waits for another game that is saving the same file.
 constexpr int kLockWaitMs = 10000;
@@ -160,9 +170,8 @@ std::string SettingsStore::readText(const std::string& section, const std::strin
 int SettingsStore::readInt(const std::string& section, const std::string& key, int fallback) const {
   bool pending = false;
   const std::optional<std::string> stored = Lookup(section, key, pending);
-  bool ok = false;
-  const int value = stored ? FromBytes(*stored).trimmed().toInt(&ok) : 0;
-  const int result = ok ? value : fallback;
+  int value = 0;
+  const int result = stored && ParseNumber(*stored, value) ? value : fallback;
   if (!pending) Saw(section, key, stored, std::to_string(result));
   return result;
 }
@@ -170,9 +179,8 @@ int SettingsStore::readInt(const std::string& section, const std::string& key, i
 bool SettingsStore::readBool(const std::string& section, const std::string& key, bool fallback) const {
   bool pending = false;
   const std::optional<std::string> stored = Lookup(section, key, pending);
-  bool ok = false;
-  const long long value = stored ? FromBytes(*stored).trimmed().toLongLong(&ok) : 0;
-  const bool result = ok ? value != 0 : fallback;
+  long long value = 0;
+  const bool result = stored && ParseNumber(*stored, value) ? value != 0 : fallback;
   if (!pending) Saw(section, key, stored, result ? "1" : "0");
   return result;
 }
@@ -247,16 +255,26 @@ bool SettingsStore::flush() {
 
   if (read == ReadResult::Missing || disk.bytes() != bytes) {
     QSaveFile save(path);
-    const auto fail = [&](const QString& why) {
+    const auto fail = [&](const std::string& why) {
+      save.cancelWriting();
       text_ = SettingsText(std::move(bytes));
       stamp_ = stamp;
-      return Report(why.toStdString());
+      return Report(why);
     };
-    if (!save.open(QIODevice::WriteOnly)) return fail(save.errorString());
+    // Unbuffered, so that a write the disk cuts short shows in its count: a
+    // buffered save file reports a file cut short as saved, and does not
+    // look at what syncing says either.
+    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(save.errorString().toStdString());
     const std::string& out = disk.bytes();
-    if (save.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()))
-      return fail(save.errorString());
-    if (!save.commit()) return fail(save.errorString());
+    errno = 0;
+    const qint64 written = save.write(out.data(), static_cast<qint64>(out.size()));
+    if (written != static_cast<qint64>(out.size())) {
+      const int cause = errno;
+      return fail("only " + std::to_string(written < 0 ? 0 : written) + " of its " + std::to_string(out.size()) +
+                  " bytes could be written" + (cause ? std::string(" (") + std::strerror(cause) + ")" : ""));
+    }
+    if (::fsync(save.handle()) != 0) return fail(std::string("it cannot be put on the disk: ") + std::strerror(errno));
+    if (!save.commit()) return Report(save.errorString().toStdString());
   }
   text_ = std::move(disk);
   stamp_ = CurrentStamp();

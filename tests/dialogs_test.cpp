@@ -263,5 +263,40 @@ TEST_F(HighscoreTest, EscapeDoesNotCloseIt) {
   EXPECT_EQ(Stored("hexa1")[0], ScoreEntry{}) << "viewing and OK writes the empty list";
 }
 
+TEST_F(HighscoreTest, AnEntryWithoutATimeShowsItsNameAndIsWrittenBackWithTimeZero) {
+  ScoreListKey = "hexa2";
+  store->writeText("highscore", "hexa20", ScoreCipher.Encode("-5,Eve"));
+  THighscoreDlg dialog(&main, background, *store);
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.nameCell(0)->text(), "Eve");
+    EXPECT_EQ(dialog.timeCell(0)->text(), "-----");
+    EXPECT_EQ(dialog.nameCell(1)->text(), "Mr. Brain");
+    dialog.findChild<QPushButton*>("OKBtn")->click();
+  });
+  dialog.ShowModal(0);
+  const SettingsStore again(SettingsFilePath());
+  EXPECT_EQ(ScoreCipher.Decode(again.readText("highscore", "hexa20", "")), "0,Eve");
+}
+
+TEST_F(HighscoreTest, OpeningTheListReadsWhatAnotherGameSavedMeanwhile) {
+  ScoreListKey = "grip";
+  THighscoreDlg dialog(&main, background, *store);
+  {
+    SettingsStore other(SettingsFilePath());
+    ScoreList list;
+    list[0] = {"Other", 99};
+    SaveScoreList(other, ScoreCipher, "grip", list, "Other");
+  }
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.nameCell(0)->text(), "Other");
+    EXPECT_EQ(dialog.newPlace(), 1);
+    dialog.nameEditor()->setText("Mine");
+    dialog.findChild<QPushButton*>("OKBtn")->click();
+  });
+  dialog.ShowModal(120);
+  EXPECT_EQ(Stored("grip")[0], (ScoreEntry{"Other", 99}));
+  EXPECT_EQ(Stored("grip")[1], (ScoreEntry{"Mine", 120}));
+}
+
 }  // namespace
 }  // namespace blivo

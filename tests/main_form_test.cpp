@@ -416,6 +416,25 @@ TEST_F(MainWindow, ClosingWritesTheSettingsOnlyWithConsent) {
   EXPECT_FALSE(form->button("soundbtn")->isChecked());
 }
 
+TEST_F(MainWindow, APictureCutInHalfEndsTheStartAsAMissingOneDoes) {
+  const std::string folder = Folder({"b2.bmp", "digits.bmp", "dialog.bmp"});
+  QFile whole(QString::fromStdString(testing::GameFile("b1.bmp")));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  QFile cut(programs.filePath("b1.bmp"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(bytes.left(bytes.size() / 2));
+  cut.close();
+  ::testing::internal::CaptureStderr();
+  Start(folder);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(form->created());
+  EXPECT_EQ(errors, std::vector<std::string>{"Not enough memory! Program aborted."});
+  EXPECT_NE(said.find(programs.filePath("b1.bmp").toStdString() + ": it is cut short"), std::string::npos) << said;
+  form.reset();
+  EXPECT_EQ(Stored("common/mode"), "");
+}
+
 TEST_F(MainWindow, AMissingPictureEndsTheStartWithTheMessageAndWritesNothing) {
   Store("common/tongue", "1");
   Start(Folder({"b2.bmp"}));
