@@ -225,6 +225,8 @@ bool SettingsStore::Report(const std::string& why) const {
 }
 
 bool SettingsStore::flush() {
+  // Writing back what the file held when last read is nothing to save.
+  std::erase_if(pending_, [&](const Pending& p) { return !p.changed && text_.value(p.section, p.key); });
   if (pending_.empty()) return true;
   const QString path = QString::fromStdString(file_);
   const QString folder = QFileInfo(path).absolutePath();

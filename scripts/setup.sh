@@ -10,7 +10,8 @@ packages=(
   libchm-dev fp-utils
   libgtest-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth
+  xvfb xauth xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()
