@@ -1,17 +1,13 @@
 #include "platform/picture_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstring>
+
+#include "platform/whole_file.h"
 
 namespace blivo {
 
@@ -67,46 +63,6 @@ bool RunLengthComplete(std::string_view bytes, std::size_t at, bool fourBits, lo
       at += length;
     }
   }
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  // Not blocking: a pipe or a device under a picture's name must not stop the game.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    error = path + (errno == ENOENT ? std::string(": no such file") : ": cannot open it: " + std::string(std::strerror(errno)));
-    return false;
-  }
-  struct stat st {};
-  bool ok = true;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    error = path + ": it is not a plain file";
-    ok = false;
-  } else if (st.st_size > kLargestFile) {
-    error = path + ": it is " + Bytes(st.st_size) + " long, more than any picture of the game can need";
-    ok = false;
-  } else {
-    bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) {
-        error = path + ": cannot read it: " + std::strerror(errno);
-        ok = false;
-        break;
-      }
-      if (got == 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
-      if (static_cast<long long>(bytes.size()) > kLargestFile) {
-        error = path + ": it grew past any size a picture of the game can need";
-        ok = false;
-        break;
-      }
-    }
-  }
-  ::close(fd);
-  return ok;
 }
 
 }  // namespace
@@ -218,8 +174,17 @@ bool DecodePicture(std::string_view bytes, const std::string& name, Bitmap& out,
 }
 
 bool LoadPicture(const std::string& path, Bitmap& out, std::string& error) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
+  std::string bytes, why;
+  switch (ReadWholeFile(path, kLargestFile, bytes, why)) {
+    case FileRead::Missing:
+      error = path + ": no such file";
+      return false;
+    case FileRead::Failed:
+      error = path + ": " + why;
+      return false;
+    case FileRead::Read:
+      break;
+  }
   return DecodePicture(bytes, path, out, error);
 }
 

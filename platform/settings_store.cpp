@@ -1,6 +1,5 @@
 #include "platform/settings_store.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/whole_file.h"
 
 namespace blivo {
 
@@ -54,59 +55,14 @@ SettingsStore::Stamp SettingsStore::CurrentStamp() const {
           st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
 
-SettingsStore::ReadResult SettingsStore::ReadFile(std::string& bytes, std::string& error) const {
-  bytes.clear();
-  // Not blocking: whatever stands there (a pipe, a device) must not stop the game.
-  const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    if (errno == ENOENT) return ReadResult::Missing;
-    error = std::string("cannot open it: ") + std::strerror(errno);
-    return ReadResult::Failed;
-  }
-  struct stat st {};
-  ReadResult result = ReadResult::Read;
-  if (::fstat(fd, &st) != 0) {
-    error = std::string("cannot look at it: ") + std::strerror(errno);
-    result = ReadResult::Failed;
-  } else if (!S_ISREG(st.st_mode)) {
-    error = "it is not a plain file";
-    result = ReadResult::Failed;
-  } else if (st.st_size > kLargestFile) {
-    error = "it is " + std::to_string(st.st_size) + " bytes long, more than the " +
-            std::to_string(kLargestFile) + " a settings file may have";
-    result = ReadResult::Failed;
-  } else {
-    char buffer[65536];
-    for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) {
-        error = std::string("cannot read it: ") + std::strerror(errno);
-        result = ReadResult::Failed;
-        break;
-      }
-      if (got == 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
-      if (static_cast<std::int64_t>(bytes.size()) > kLargestFile) {
-        error = "it grew past the " + std::to_string(kLargestFile) + " bytes a settings file may have";
-        result = ReadResult::Failed;
-        break;
-      }
-    }
-  }
-  ::close(fd);
-  if (result == ReadResult::Failed) bytes.clear();
-  return result;
-}
-
 void SettingsStore::Load(bool report) {
   std::string bytes, error;
   const Stamp stamp = CurrentStamp();
-  switch (ReadFile(bytes, error)) {
-    case ReadResult::Missing:
+  switch (ReadWholeFile(file_, kLargestFile, bytes, error)) {
+    case FileRead::Missing:
       text_ = SettingsText();
       break;
-    case ReadResult::Failed:
+    case FileRead::Failed:
       // A later look keeps the last good reading; only the first one speaks.
       if (report) {
         std::fprintf(stderr, "blivoturnix: cannot read the settings file %s: %s; the game starts from the defaults\n",
@@ -114,7 +70,7 @@ void SettingsStore::Load(bool report) {
         text_ = SettingsText();
       }
       break;
-    case ReadResult::Read:
+    case FileRead::Read:
       text_ = SettingsText(std::move(bytes));
       if (report && text_.unreadableLines() > 0)
         std::fprintf(stderr,
@@ -247,15 +203,15 @@ bool SettingsStore::flush() {
   // Another game may have saved since this one read the file: start from the disk.
   std::string bytes, error;
   const Stamp stamp = CurrentStamp();
-  const ReadResult read = ReadFile(bytes, error);
-  if (read == ReadResult::Failed) return Report(error);
+  const FileRead read = ReadWholeFile(file_, kLargestFile, bytes, error);
+  if (read == FileRead::Failed) return Report(error);
   SettingsText disk(bytes);
   for (const Pending& p : pending_) {
     const std::optional<std::string> stored = disk.value(p.section, p.key);
     if (p.changed ? stored != p.value : !stored) disk.set(p.section, p.key, p.value);
   }
 
-  if (read == ReadResult::Missing || disk.bytes() != bytes) {
+  if (read == FileRead::Missing || disk.bytes() != bytes) {
     QSaveFile save(path);
     const auto fail = [&](const std::string& why) {
       save.cancelWriting();

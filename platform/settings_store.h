@@ -74,9 +74,6 @@ class SettingsStore {
     bool missing = false;
     std::vector<std::string> texts;
   };
-  enum class ReadResult { Missing, Read, Failed };
-
-  ReadResult ReadFile(std::string& bytes, std::string& error) const;
   Stamp CurrentStamp() const;
   void Load(bool report);
   std::optional<std::string> Lookup(const std::string& section, const std::string& key, bool& pending) const;
