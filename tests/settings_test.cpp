@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <chrono>
+#include <thread>
 
 #include "app/common_settings.h"
 #include "dialogs/chiffre.h"
@@ -349,6 +352,25 @@ TEST_F(SettingsFile, ARefreshReadsAnotherGamesSaveAndKeepsWhatIsPending) {
   EXPECT_EQ(mine.readText("highscore", "player", ""), "Mine");
   ASSERT_TRUE(mine.flush());
   EXPECT_EQ(Bytes(), "[highscore]\nplayer=Mine\ngrip0=new\n");
+}
+
+TEST_F(SettingsFile, ASaveWaitsWhileAnotherHoldsTheLock) {
+  WriteBytes("[common]\ntongue=0\n");
+  QLockFile other(QString::fromStdString(path() + ".lock"));
+  ASSERT_TRUE(other.lock());
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    other.unlock();
+  });
+  SettingsStore store(path());
+  store.writeInt("common", "tongue", 1);
+  const auto start = std::chrono::steady_clock::now();
+  const bool saved = store.flush();
+  const auto waited = std::chrono::steady_clock::now() - start;
+  release.join();
+  EXPECT_TRUE(saved);
+  EXPECT_GE(waited, std::chrono::milliseconds(250));
+  EXPECT_EQ(Bytes(), "[common]\ntongue=1\n");
 }
 
 // Lowers the largest file this process may write, as a full disk would, and
