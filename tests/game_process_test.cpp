@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -58,6 +59,8 @@ class Child {
                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     pid_ = fork();
     if (pid_ == 0) {
+      // Should the test itself die, nothing it started stays behind.
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
       setpgid(0, 0);
       dup2(out, 1);
       dup2(out, 2);
