@@ -12,7 +12,8 @@ int RunGame() {
   blivo::TMainForm mainForm({});
   if (!mainForm.created()) return 1;
   // The dialogs come after the main window, each made once for the whole run.
-  blivo::DialogSet dialogs(&mainForm, mainForm.dialogBackground(), [&mainForm] { mainForm.ApplyLanguage(); });
+  blivo::DialogSet dialogs(&mainForm, mainForm.dialogBackground(), mainForm.settingsStore(),
+                          [&mainForm] { mainForm.ApplyLanguage(); });
   mainForm.UseDialogs(dialogs.Calls(mainForm.dialogs()));
   mainForm.show();
   return QApplication::exec();

@@ -40,6 +40,8 @@ class TMainForm : public QWidget, public PuzzleHost {
   const Dialogs& dialogs() const { return options_.dialogs; }
   // The marbled ground of the dialogs.
   const QImage& dialogBackground() const { return dialogBackground_; }
+  // The one settings store of the run; the high-score dialog keeps its lists there.
+  SettingsStore& settingsStore() { return *store_; }
 
   // Handlers.
   void FormActivate();

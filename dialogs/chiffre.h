@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace blivo {
 
@@ -17,6 +18,8 @@ class TChiffre {
 
   // Shifts every character that stands in the alphabet by an amount drawn
   // from a sequence that k starts; -k undoes +k. Others stay as they are.
+  // Texts are UTF-8 and a character is a code point; a byte that begins no
+  // valid sequence counts as one character of its own, outside the alphabet.
   std::string Transform(const std::string& text, std::int32_t k) const;
 
   const std::string& alphabet() const { return alphabet_; }
@@ -24,6 +27,7 @@ class TChiffre {
 
  private:
   std::string alphabet_;
+  std::vector<char32_t> letters_;  // the alphabet's characters, in its order
   std::int32_t seed_ = 0;
 };
 

@@ -8,7 +8,8 @@
 
 namespace blivo {
 
-DialogSet::DialogSet(QWidget* mainWindow, const QImage& background, std::function<void()> applyMainLanguage)
+DialogSet::DialogSet(QWidget* mainWindow, const QImage& background, SettingsStore& store,
+                     std::function<void()> applyMainLanguage)
     : background_(background) {
   // The order the game has always made them in.
   splash_ = std::make_unique<TSplash>(mainWindow);
@@ -16,7 +17,7 @@ DialogSet::DialogSet(QWidget* mainWindow, const QImage& background, std::functio
   tongue_ = std::make_unique<TTongueDlg>(mainWindow);
   done_ = std::make_unique<TDoneDlg>(mainWindow, background_);
   endGame_ = std::make_unique<TEndGameDlg>(mainWindow, background_);
-  highscore_ = std::make_unique<THighscoreDlg>(mainWindow, background_);
+  highscore_ = std::make_unique<THighscoreDlg>(mainWindow, background_, store);
   newGame_ = std::make_unique<TNewGameDlg>(mainWindow, background_);
   pause_ = std::make_unique<TPauseDlg>(mainWindow, background_);
 }

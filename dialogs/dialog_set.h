@@ -20,10 +20,13 @@ class TEndGameDlg;
 class THighscoreDlg;
 class TNewGameDlg;
 class TPauseDlg;
+class SettingsStore;
 
 class DialogSet {
  public:
-  DialogSet(QWidget* mainWindow, const QImage& background, std::function<void()> applyMainLanguage);
+  // The high-score dialog keeps its lists in `store`, the main window's own.
+  DialogSet(QWidget* mainWindow, const QImage& background, SettingsStore& store,
+            std::function<void()> applyMainLanguage);
   ~DialogSet();
 
   // The calls, with errorBox and help left as they are in `base`.

@@ -15,8 +15,9 @@
 
 namespace blivo {
 
-THighscoreDlg::THighscoreDlg(QWidget* mainWindow, const QImage& background)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), main_(mainWindow), background_(background) {
+THighscoreDlg::THighscoreDlg(QWidget* mainWindow, const QImage& background, SettingsStore& store)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), main_(mainWindow), background_(background),
+      store_(store) {
   setObjectName("HighscoreDlg");
   setModal(true);
   setFixedSize(320, 200);
@@ -69,8 +70,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, const QImage& background)
     edit1_->hide();
     QDialog::reject();
   });
-  store_ = std::make_unique<SettingsStore>(SettingsFilePath());
-  player_ = ReadPlayer(*store_);
+  player_ = ReadPlayer(store_);
   edit1_->setText(QString::fromStdString(player_));
 }
 
@@ -78,7 +78,9 @@ THighscoreDlg::~THighscoreDlg() = default;
 
 void THighscoreDlg::ShowModal(std::int32_t time) {
   clearBox_->setChecked(false);
-  list_ = LoadScoreList(*store_, ScoreCipher, ScoreListKey);
+  // Another game may have saved its lists since; they are read anew each time.
+  store_.refresh();
+  list_ = LoadScoreList(store_, ScoreCipher, ScoreListKey);
   newPlace_ = -1;
   edit1_->hide();
   if (time > 0) {
@@ -115,7 +117,7 @@ void THighscoreDlg::okClick() {
     list_[newPlace_].name = player_;
   }
   edit1_->hide();
-  SaveScoreList(*store_, ScoreCipher, ScoreListKey, list_, player_);
+  SaveScoreList(store_, ScoreCipher, ScoreListKey, list_, player_);
   accept();
 }
 

@@ -3,7 +3,6 @@
 
 #include <QDialog>
 #include <array>
-#include <memory>
 
 #include "dialogs/score_list.h"
 
@@ -16,7 +15,7 @@ namespace blivo {
 
 class THighscoreDlg : public QDialog {
  public:
-  THighscoreDlg(QWidget* mainWindow, const QImage& background);
+  THighscoreDlg(QWidget* mainWindow, const QImage& background, SettingsStore& store);
   ~THighscoreDlg() override;
 
   // Opens the list named by ScoreListKey. A time above 0 is offered a place;
@@ -43,7 +42,7 @@ class THighscoreDlg : public QDialog {
 
   QWidget* main_;
   const QImage& background_;
-  std::unique_ptr<SettingsStore> store_;
+  SettingsStore& store_;
   ScoreList list_;
   int newPlace_ = -1;
   std::string player_;

@@ -8,21 +8,27 @@ namespace {
 
 constexpr const char* kSection = "highscore";
 
-ScoreEntry ParseEntry(const std::string& plain) {
-  // "time,name": only the first comma separates, so names may hold commas.
-  const std::size_t comma = plain.find(',');
-  if (plain.empty() || comma == std::string::npos) return {};
-  try {
-    std::size_t used = 0;
-    const long long time = std::stoll(plain.substr(0, comma), &used);
-    if (used != comma || time <= 0 || time > INT32_MAX) return {};
-    return {plain.substr(comma + 1), static_cast<std::int32_t>(time)};
-  } catch (...) {
-    return {};
-  }
-}
-
 }  // namespace
+
+ScoreEntry ParseEntry(const std::string& plain) {
+  const std::size_t comma = plain.find(',');
+  if (comma == std::string::npos) return {};
+  std::size_t at = 0;
+  while (at < comma && (plain[at] == ' ' || plain[at] == '\t')) ++at;
+  const bool negative = at < comma && plain[at] == '-';
+  if (at < comma && (plain[at] == '-' || plain[at] == '+')) ++at;
+  if (at == comma) return {};
+  long long time = 0;
+  for (; at < comma; ++at) {
+    if (plain[at] < '0' || plain[at] > '9') return {};
+    time = time * 10 + (plain[at] - '0');
+    if (time > INT32_MAX + 1LL) return {};
+  }
+  if (negative) time = -time;
+  if (time > INT32_MAX) return {};
+  // A place without a time is empty, but keeps the name it was given.
+  return {plain.substr(comma + 1), time > 0 ? static_cast<std::int32_t>(time) : 0};
+}
 
 ScoreList LoadScoreList(const SettingsStore& store, const TChiffre& cipher, const std::string& key) {
   ScoreList list;

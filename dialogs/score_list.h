@@ -20,6 +20,13 @@ struct ScoreEntry {
 
 using ScoreList = std::array<ScoreEntry, 5>;
 
+// One decoded entry, "time,name": the time is what stands before the first
+// comma, the name everything after it, commas and all. A time of 0 or below
+// keeps the name and is an empty place (time 0). An empty text, one without
+// a comma, or one whose time is not a decimal number that fits is an empty
+// place of "Mr. Brain".
+ScoreEntry ParseEntry(const std::string& plain);
+
 // Reads the list `key` (places key0 .. key4). A missing or unreadable entry is
 // an empty place.
 ScoreList LoadScoreList(const SettingsStore& store, const TChiffre& cipher, const std::string& key);

@@ -14,6 +14,7 @@ packages=(
   fonts-liberation
   xvfb xauth libxcb1-dev
   openbox weston qt6-wayland x11-xserver-utils x11-utils xdotool
+  clang libclang-rt-14-dev
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <QTemporaryDir>
+#include <set>
 
 #include "dialogs/chiffre.h"
 #include "dialogs/score_list.h"
@@ -109,14 +111,110 @@ TEST_F(ScoreStore, NamesWithCommasReadBackWhole) {
   EXPECT_EQ(ReadPlayer(again), "red, green, blue");
 }
 
-TEST_F(ScoreStore, UnreadableEntriesAreEmptyPlaces) {
+TEST_F(ScoreStore, UnreadableEntriesAreEmptyPlacesAndTimelessOnesKeepTheirName) {
   SettingsStore store(file());
   store.writeText("highscore", "wedd10", cipher.Encode("no comma"));
   store.writeText("highscore", "wedd11", cipher.Encode("12x,Bob"));
   store.writeText("highscore", "wedd12", cipher.Encode("-5,Eve"));
   store.writeText("highscore", "wedd13", "garbage that was never scrambled");
   store.writeText("highscore", "wedd14", cipher.Encode("99999999999,Max"));
-  for (const ScoreEntry& e : LoadScoreList(store, cipher, "wedd1")) EXPECT_EQ(e, ScoreEntry{});
+  const ScoreList list = LoadScoreList(store, cipher, "wedd1");
+  EXPECT_EQ(list[0], ScoreEntry{});
+  EXPECT_EQ(list[1], ScoreEntry{});
+  EXPECT_EQ(list[2], (ScoreEntry{"Eve", 0}));
+  EXPECT_EQ(list[3], ScoreEntry{});
+  EXPECT_EQ(list[4], ScoreEntry{});
+}
+
+TEST(Chiffre, GermanAndFrenchNamesScrambleCharacterByCharacter) {
+  // Worked out apart from the program, one shift per character (the default
+  // seed's first shifts are 28, 23, 3, 2, 51, 41, 1, 14, 61, 23, 17, 28, 39).
+  // Letters with accents are no letters of the alphabet: they stay, and use
+  // up one shift each, as any other character does.
+  const TChiffre c = Default();
+  const struct {
+    const char *plain, *coded;
+  } cases[] = {
+      {"0,Mr. Brain", "S,Pt. C5Z54"},
+      {"120,Zoë Überlänge", "TP3,OTë ÜyvJOäaR4"},
+      {"777,Jürgen Groß", "ZUA,8üsudA iUbß"},
+      {"35,François Lefèvre", "VS,HgFoçn59 yRSèLWT"},
+      {"9,Élise Noël", "b,ÉnXXf MBëD"},
+  };
+  for (const auto& k : cases) {
+    EXPECT_EQ(c.Encode(k.plain), k.coded) << k.plain;
+    EXPECT_EQ(c.Decode(k.coded), k.plain) << k.coded;
+  }
+  // As the entry is kept: the game shows the name whole, not "Zoë ÜWIWbävcQ".
+  EXPECT_EQ(ParseEntry(c.Decode("TP3,OTë ÜyvJOäaR4")), (ScoreEntry{"Zoë Überlänge", 120}));
+}
+
+TEST(Chiffre, ABrokenByteIsOneCharacterOutsideTheAlphabet) {
+  const TChiffre c = Default();
+  // '1' '2' ',' 'A' 0xC3 '(' 'B' 0xFF: eight characters, eight shifts.
+  const std::string plain = "12,A\xC3(B\xFF";
+  EXPECT_EQ(c.Encode(plain), "TP,C\xC3(C\xFF");
+  EXPECT_EQ(c.Decode(c.Encode(plain)), plain);
+  // An overlong form, a surrogate and a sequence cut short are broken bytes too.
+  for (const std::string odd : {"\xC0\xAF" "ab", "\xED\xA0\x80" "ab", "\xE2\x82" "ab", "ab\xF0\x9F\x98"}) {
+    const std::string coded = c.Encode(odd);
+    EXPECT_EQ(coded.size(), odd.size());
+    EXPECT_EQ(c.Decode(coded), odd);
+  }
+}
+
+TEST(Chiffre, AnAlphabetOfLettersWithAccentsWorksPerCharacter) {
+  TChiffre c;
+  c.Setup("äöüß", 5);
+  const std::string plain = "ä ö-ü:ß, x";
+  const std::string coded = c.Encode(plain);
+  EXPECT_EQ(c.Decode(coded), plain);
+  // Letters stay letters of the alphabet, whole characters; the rest stays put.
+  const QString q = QString::fromStdString(coded);
+  ASSERT_EQ(q.size(), 10) << coded;
+  for (int i : {0, 2, 4, 6}) EXPECT_TRUE(QString::fromUtf8("äöüß").contains(q[i])) << coded;
+  EXPECT_EQ(q.mid(7), ", x");
+}
+
+TEST(ScoreEntries, ParseTakesTheTimeBeforeTheFirstComma) {
+  const struct {
+    std::string plain;
+    ScoreEntry entry;
+  } cases[] = {
+      {"420,Anna", {"Anna", 420}},
+      {"17,red, green, blue", {"red, green, blue", 17}},
+      {"0,Mr. Brain", {"Mr. Brain", 0}},
+      {"0,Eve", {"Eve", 0}},
+      {"-5,Eve", {"Eve", 0}},
+      {"-2147483648,Low", {"Low", 0}},
+      {"2147483647,Max", {"Max", 2147483647}},
+      {"+7,Sam", {"Sam", 7}},
+      {" 8,Tom", {"Tom", 8}},
+      {"9,", {"", 9}},
+      {"", {}},
+      {"no comma", {}},
+      {",Bob", {}},
+      {"-,Bob", {}},
+      {"12x,Bob", {}},
+      {"1 2,Bob", {}},
+      {"2147483648,Max", {}},
+      {"-2147483649,Max", {}},
+      {"99999999999999999999999,Max", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseEntry(c.plain), c.entry) << c.plain;
+}
+
+TEST_F(ScoreStore, AnEntryWithoutATimeIsAnEmptyPlaceThatKeepsItsName) {
+  SettingsStore store(file());
+  store.writeText("highscore", "grip0", cipher.Encode("-3,Eve"));
+  store.writeText("highscore", "grip1", cipher.Encode("100,Bob"));
+  ScoreList list = LoadScoreList(store, cipher, "grip");
+  EXPECT_EQ(list[0], (ScoreEntry{"Eve", 0}));
+  EXPECT_EQ(PlaceFor(list, 500), 0) << "an empty place takes any time";
+  SaveScoreList(store, cipher, "grip", list, "Anna");
+  const SettingsStore again(file());
+  EXPECT_EQ(cipher.Decode(again.readText("highscore", "grip0", "")), "0,Eve");
+  EXPECT_EQ(cipher.Decode(again.readText("highscore", "grip1", "")), "100,Bob");
 }
 
 }  // namespace

@@ -170,7 +170,8 @@ TEST_F(DialogTest, EscapeClosesNoDialogWithoutACancelButton) {
 
 TEST_F(DialogTest, EveryDialogButtonTellsAScreenReaderWhatItIsAndDoes) {
   TNewGameDlg newGame(&main, background);
-  THighscoreDlg highscore(&main, background);
+  SettingsStore store(SettingsFilePath());
+  THighscoreDlg highscore(&main, background, store);
   TInfoDialog info(&main, {}, {});
   TTongueDlg tongue(&main);
   for (int language : {0, 1}) {
@@ -217,6 +218,10 @@ TEST_F(DialogTest, ALinkTheSystemCannotOpenStopsBeingALink) {
 
 class HighscoreTest : public DialogTest {
  protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    store = std::make_unique<SettingsStore>(SettingsFilePath());
+  }
   ScoreList Stored(const std::string& key) {
     const SettingsStore store(SettingsFilePath());
     return LoadScoreList(store, ScoreCipher, key);
@@ -225,11 +230,13 @@ class HighscoreTest : public DialogTest {
     const SettingsStore store(SettingsFilePath());
     return ReadPlayer(store);
   }
+  // The main window's store, which the dialog shares.
+  std::unique_ptr<SettingsStore> store;
 };
 
 TEST_F(HighscoreTest, AFirstTimeIsOfferedTheTopPlaceUnderTheRememberedName) {
   ScoreListKey = "grip";
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     EXPECT_EQ(dialog.newPlace(), 0);
     EXPECT_TRUE(dialog.nameEditor()->isVisible());
@@ -257,12 +264,12 @@ TEST_F(HighscoreTest, AFirstTimeIsOfferedTheTopPlaceUnderTheRememberedName) {
 TEST_F(HighscoreTest, ATimeThatEarnsNoPlaceDoesNotOpenTheDialog) {
   ScoreListKey = "okto";
   {
-    SettingsStore store(SettingsFilePath());
+    SettingsStore& store = *this->store;
     ScoreList full;
     for (int i = 0; i < 5; ++i) full[i] = {"P", 100 * (i + 1)};
     SaveScoreList(store, ScoreCipher, "okto", full, "P");
   }
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   bool shown = false;
   WhenShown(dialog, [&] {
     shown = true;
@@ -275,7 +282,7 @@ TEST_F(HighscoreTest, ATimeThatEarnsNoPlaceDoesNotOpenTheDialog) {
 
 TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
   {
-    SettingsStore store(SettingsFilePath());
+    SettingsStore& store = *this->store;
     ScoreList some;
     some[0] = {"Ben", 50};
     SaveScoreList(store, ScoreCipher, "wedd1", some, "Ben");
@@ -283,7 +290,7 @@ TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
   }
   ScoreListKey = "wedd1";
   Language = 1;
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     EXPECT_EQ(dialog.windowTitle(), "Blivo Turnix - Bestenliste");
     dialog.clearBox()->setChecked(true);
@@ -297,7 +304,7 @@ TEST_F(HighscoreTest, ClearingEmptiesOnlyTheShownListAndForgetsTheNewTime) {
 
 TEST_F(HighscoreTest, EscapeDoesNotCloseIt) {
   ScoreListKey = "hexa1";
-  THighscoreDlg dialog(&main, background);
+  THighscoreDlg dialog(&main, background, *store);
   WhenShown(dialog, [&] {
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
@@ -305,6 +312,41 @@ TEST_F(HighscoreTest, EscapeDoesNotCloseIt) {
   });
   dialog.ShowModal(0);
   EXPECT_EQ(Stored("hexa1")[0], ScoreEntry{}) << "viewing and OK writes the empty list";
+}
+
+TEST_F(HighscoreTest, AnEntryWithoutATimeShowsItsNameAndIsWrittenBackWithTimeZero) {
+  ScoreListKey = "hexa2";
+  store->writeText("highscore", "hexa20", ScoreCipher.Encode("-5,Eve"));
+  THighscoreDlg dialog(&main, background, *store);
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.nameCell(0)->text(), "Eve");
+    EXPECT_EQ(dialog.timeCell(0)->text(), "-----");
+    EXPECT_EQ(dialog.nameCell(1)->text(), "Mr. Brain");
+    dialog.findChild<QPushButton*>("OKBtn")->click();
+  });
+  dialog.ShowModal(0);
+  const SettingsStore again(SettingsFilePath());
+  EXPECT_EQ(ScoreCipher.Decode(again.readText("highscore", "hexa20", "")), "0,Eve");
+}
+
+TEST_F(HighscoreTest, OpeningTheListReadsWhatAnotherGameSavedMeanwhile) {
+  ScoreListKey = "grip";
+  THighscoreDlg dialog(&main, background, *store);
+  {
+    SettingsStore other(SettingsFilePath());
+    ScoreList list;
+    list[0] = {"Other", 99};
+    SaveScoreList(other, ScoreCipher, "grip", list, "Other");
+  }
+  WhenShown(dialog, [&] {
+    EXPECT_EQ(dialog.nameCell(0)->text(), "Other");
+    EXPECT_EQ(dialog.newPlace(), 1);
+    dialog.nameEditor()->setText("Mine");
+    dialog.findChild<QPushButton*>("OKBtn")->click();
+  });
+  dialog.ShowModal(120);
+  EXPECT_EQ(Stored("grip")[0], (ScoreEntry{"Other", 99}));
+  EXPECT_EQ(Stored("grip")[1], (ScoreEntry{"Mine", 120}));
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ class Game : public ::testing::Test {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     form = std::make_unique<TMainForm>(TMainForm::Options{BLIVO_GAME_DIR, PlaceholderDialogs()});
     ASSERT_TRUE(form->created());
-    dialogs = std::make_unique<DialogSet>(form.get(), form->dialogBackground(), [this] { form->ApplyLanguage(); });
+    dialogs = std::make_unique<DialogSet>(form.get(), form->dialogBackground(), form->settingsStore(),
+                                          [this] { form->ApplyLanguage(); });
     form->UseDialogs(dialogs->Calls(form->dialogs()));
     // The greeting has a test of its own; elsewhere it would stand in the way.
     FirstActivation = false;

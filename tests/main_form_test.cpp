@@ -9,7 +9,6 @@
 #include <QToolTip>
 #include <QLabel>
 #include <QScreen>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -46,14 +45,23 @@ class MainWindow : public ::testing::Test {
 
   std::string SettingsFile() const { return config.filePath("BlivoGames/BlivoTurnix/V1.ini").toStdString(); }
 
+  // "section/key", as the settings file groups them.
+  static std::pair<std::string, std::string> Split(const char* path) {
+    const std::string p = path;
+    return {p.substr(0, p.find('/')), p.substr(p.find('/') + 1)};
+  }
+
   void Store(const char* key, const QString& value) {
-    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    s.setValue(key, value);
+    SettingsStore s(SettingsFile());
+    const auto [section, name] = Split(key);
+    s.writeText(section, name, value.toStdString());
+    ASSERT_TRUE(s.flush());
   }
 
   QString Stored(const char* key) const {
-    QSettings s(QString::fromStdString(SettingsFile()), QSettings::IniFormat);
-    return s.value(key).toString();
+    const SettingsStore s(SettingsFile());
+    const auto [section, name] = Split(key);
+    return QString::fromStdString(s.readText(section, name, ""));
   }
 
   // A program folder holding only the named files of the real game folder.
@@ -412,6 +420,25 @@ TEST_F(MainWindow, ClosingWritesTheSettingsOnlyWithConsent) {
   EXPECT_EQ(GameState[Oktopus], Ready);
   EXPECT_EQ(GameState[Gripple], Untouched);
   EXPECT_FALSE(form->button("soundbtn")->isChecked());
+}
+
+TEST_F(MainWindow, APictureCutInHalfEndsTheStartAsAMissingOneDoes) {
+  const std::string folder = Folder({"b2.bmp", "digits.bmp", "dialog.bmp"});
+  QFile whole(QString::fromStdString(testing::GameFile("b1.bmp")));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  QFile cut(programs.filePath("b1.bmp"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(bytes.left(bytes.size() / 2));
+  cut.close();
+  ::testing::internal::CaptureStderr();
+  Start(folder);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(form->created());
+  EXPECT_EQ(errors, std::vector<std::string>{"Not enough memory! Program aborted."});
+  EXPECT_NE(said.find(programs.filePath("b1.bmp").toStdString() + ": it is cut short"), std::string::npos) << said;
+  form.reset();
+  EXPECT_EQ(Stored("common/mode"), "");
 }
 
 TEST_F(MainWindow, AMissingPictureEndsTheStartWithTheMessageAndWritesNothing) {

@@ -65,7 +65,7 @@ TEST_F(Wayland, DialogsOpenAndCloseWithoutAPlaceOfTheirOwn) {
   TMainForm form(TMainForm::Options{BLIVO_GAME_DIR, PlaceholderDialogs()});
   ASSERT_TRUE(form.created());
   FirstActivation = false;
-  DialogSet dialogs(&form, form.dialogBackground(), [&] { form.ApplyLanguage(); });
+  DialogSet dialogs(&form, form.dialogBackground(), form.settingsStore(), [&] { form.ApplyLanguage(); });
   form.UseDialogs(dialogs.Calls(form.dialogs()));
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -127,7 +127,8 @@ class WindowManager : public ::testing::Test {
     ASSERT_TRUE(form->created());
     FirstActivation = false;
     Language = 0;
-    dialogs = std::make_unique<DialogSet>(form.get(), form->dialogBackground(), [this] { form->ApplyLanguage(); });
+    dialogs = std::make_unique<DialogSet>(form.get(), form->dialogBackground(), form->settingsStore(),
+                                          [this] { form->ApplyLanguage(); });
     form->UseDialogs(dialogs->Calls(form->dialogs()));
     form->show();
     ASSERT_TRUE(WaitFor([&] { return Viewable(*form) && Extents(*form).top() > 0; })) << "the window manager frames it";

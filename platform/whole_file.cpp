@@ -1,0 +1,61 @@
+#include "platform/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace blivo {
+
+FileRead ReadWholeFile(const std::string& path, std::int64_t largest, std::string& bytes, std::string& error) {
+  bytes.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno == ENOENT) return FileRead::Missing;
+    error = std::string("cannot open it: ") + std::strerror(errno);
+    return FileRead::Failed;
+  }
+  const auto tooLong = [&](long long size) {
+    return "it is " + std::to_string(size) + " bytes long, more than the " + std::to_string(largest) +
+           " such a file may have";
+  };
+  struct stat st {};
+  FileRead result = FileRead::Read;
+  if (::fstat(fd, &st) != 0) {
+    error = std::string("cannot look at it: ") + std::strerror(errno);
+    result = FileRead::Failed;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = "it is not a plain file";
+    result = FileRead::Failed;
+  } else if (st.st_size > largest) {
+    error = tooLong(st.st_size);
+    result = FileRead::Failed;
+  } else {
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        error = std::string("cannot read it: ") + std::strerror(errno);
+        result = FileRead::Failed;
+        break;
+      }
+      if (got == 0) break;
+      bytes.append(buffer, static_cast<std::size_t>(got));
+      // It may grow while it is read.
+      if (static_cast<std::int64_t>(bytes.size()) > largest) {
+        error = tooLong(static_cast<long long>(bytes.size()));
+        result = FileRead::Failed;
+        break;
+      }
+    }
+  }
+  ::close(fd);
+  if (result == FileRead::Failed) bytes.clear();
+  return result;
+}
+
+}  // namespace blivo
