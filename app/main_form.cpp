@@ -115,7 +115,6 @@ void TMainForm::FormCreate() {
   digitStrip_ = EmbeddedBitmap("digits");
   dialogBackground_ = EmbeddedPicture("dialog");
   clockBitmap_ = Bitmap(kTimboxPlace.width(), kTimboxPlace.height());
-  LoadSounds();
 
   toolBar_->puzzleButton(PuzzleMode)->setChecked(true);
   for (int m = 0; m < kPuzzleCount; ++m) {
@@ -173,7 +172,11 @@ bool TMainForm::LoadBackground(int mode, std::string& error) {
   return true;
 }
 
-void TMainForm::LoadSounds() {
+void TMainForm::StartSound() {
+  // The sound output opens once the board is on the screen, so the board is
+  // never kept waiting for it.
+  if (soundStarted_) return;
+  soundStarted_ = true;
   std::vector<QByteArray> waves;
   for (const char* name : kWaveList) waves.push_back(EmbeddedSound(name));
   waves_.load(waves);
@@ -224,6 +227,7 @@ void TMainForm::boxPaint() {
   PuzzleDraw();
   timboxPaint();
   inBoardPaint_ = false;
+  if (!soundStarted_) QTimer::singleShot(0, this, [this] { StartSound(); });
 }
 
 void TMainForm::timboxPaint() {
@@ -234,6 +238,7 @@ void TMainForm::timboxPaint() {
 }
 
 void TMainForm::TimerTimer() {
+  StartSound();
   if (musicOn_ && music_.available()) music_.Upkeep();
   if (GameState[PuzzleMode] == Running) {
     ++PlayTime[PuzzleMode];
@@ -332,7 +337,9 @@ void TMainForm::ApplyLanguage() {
 }
 
 void TMainForm::playWave(int n) {
-  if (soundOn_) waves_.play(n);
+  if (!soundOn_) return;
+  StartSound();
+  waves_.play(n);
 }
 
 void TMainForm::delay(std::uint32_t ms) { BlockingDelay(ms); }

@@ -95,7 +95,7 @@ class TMainForm : public QWidget, public PuzzleHost {
   void FormDestroy();
   void ConnectToolBar();
   bool LoadBackground(int mode, std::string& error);
-  void LoadSounds();
+  void StartSound();
   void FindMusic();
   bool AskToGiveUpRunningGame();
   void BringBackModalDialog();
@@ -104,6 +104,7 @@ class TMainForm : public QWidget, public PuzzleHost {
   bool created_ = false;
   bool placed_ = false;
   bool inBoardPaint_ = false;
+  bool soundStarted_ = false;
   bool soundOn_ = true;  // soundbtn down
   bool musicOn_ = true;  // MidiBtn down
   std::unique_ptr<SettingsStore> store_;

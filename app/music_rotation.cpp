@@ -10,13 +10,22 @@ bool MusicRotation::Find(const std::string& folder) {
   files_.clear();
   for (const QString& name : names) files_.push_back(dir.filePath(name).toStdString());
   current_ = 0;
-  if (files_.empty()) return false;
-  player_.open(files_[0]);
-  return true;
+  unreadable_ = false;
+  return !files_.empty();
+}
+
+bool MusicRotation::Open() {
+  // A file is opened when it is to play, not before: the synthesizer's sound
+  // font is large, and with the music off it is never read.
+  if (player_.isOpen()) return true;
+  if (unreadable_) return false;
+  unreadable_ = !player_.open(files_[current_]);
+  return !unreadable_;
 }
 
 void MusicRotation::Upkeep() {
-  if (!files_.empty() && !player_.playing()) player_.play();
+  if (files_.empty() || !Open()) return;
+  if (!player_.playing()) player_.play();
 }
 
 void MusicRotation::SwitchedOn() {
@@ -24,7 +33,8 @@ void MusicRotation::SwitchedOn() {
   player_.stop();
   player_.close();
   current_ = (current_ + 1) % files_.size();
-  if (player_.open(files_[current_])) player_.play();
+  unreadable_ = false;
+  if (Open()) player_.play();
 }
 
 void MusicRotation::SwitchedOff() { player_.pause(); }

@@ -13,7 +13,8 @@ namespace blivo {
 class MusicRotation {
  public:
   // Looks for "*.mid" in folder, in the order the file system lists them, and
-  // makes the first one current. False when there is none.
+  // makes the first one current; it is opened when it first plays. False when
+  // there is none.
   bool Find(const std::string& folder);
   bool available() const { return !files_.empty(); }
 
@@ -27,11 +28,16 @@ class MusicRotation {
   const std::vector<std::string>& files() const { return files_; }
   std::size_t current() const { return current_; }
   bool playing() const { return player_.playing(); }
+  // Whether a tune is open, its sound font read.
+  bool opened() const { return player_.isOpen(); }
 
  private:
+  bool Open();
+
   MusicPlayer player_;
   std::vector<std::string> files_;
   std::size_t current_ = 0;
+  bool unreadable_ = false;  // the current file could not be opened
 };
 
 }  // namespace blivo

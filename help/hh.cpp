@@ -73,8 +73,7 @@ std::string LocateHelpControl() {
   std::string folder = programFolder;
   if (folder.empty()) folder = HelpStartupValues().moduleDir;
   if (folder.empty()) folder = ExecutableFolder();
-  if (folder.back() != '/') folder += '/';
-  return folder + kHelpViewerProgram;
+  return HelpViewerPath(folder);
 }
 
 void SetHelpProgramFolder(const std::string& folder) { programFolder = folder; }

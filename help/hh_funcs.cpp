@@ -1,7 +1,6 @@
 #include "help/hh_funcs.h"
 
 #include <sys/utsname.h>
-#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +13,8 @@
 
 #include "help/hh.h"
 #include "platform/file_version.h"
+#include "platform/paths.h"
+#include "platform/system_locale.h"
 
 namespace blivo {
 
@@ -46,6 +47,21 @@ std::string Hex4(unsigned value) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%04X", value);
   return buffer;
+}
+
+// The system keeps the module's name in at most this many characters; the
+// header shows no more of it (the game itself uses the whole path).
+constexpr std::size_t kModulePathShown = 300;
+
+// A command line as one text, each word quoted where it needs to be to read back.
+std::string Quoted(const std::string& word) {
+  if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) return word;
+  std::string quoted = "\"";
+  for (char c : word) {
+    if (c == '"') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
 }
 
 }  // namespace
@@ -132,10 +148,10 @@ TDLogFile::TDLogFile(std::string fileName, bool appendMode, bool headerDump, boo
       timeStamp_(timeStamp),
       debugMode_(debugMode),
       header_(std::move(header)) {
-  if (fileName_.empty()) fileName_ = Startup.logFolder + "/HHDebug.txt";
+  if (fileName_.empty()) fileName_ = LogFilePath(Startup.moduleDir);
   const std::string folder = FolderOf(fileName_);
   if (!QFileInfo(QString::fromStdString(folder)).isDir() || !FolderWritable(folder))
-    fileName_ = TrimSlashes(QDir::tempPath().toStdString()) + "/" + QFileInfo(QString::fromStdString(fileName_)).fileName().toStdString();
+    fileName_ = TempFolder() + "/" + QFileInfo(QString::fromStdString(fileName_)).fileName().toStdString();
   QFile file(QString::fromStdString(fileName_));
   // A log left read-only is replaced all the same.
   if (file.exists()) file.setPermissions(file.permissions() | QFile::WriteOwner);
@@ -156,7 +172,7 @@ void TDLogFile::WriteText(const std::string& given) {
   if (text == "-") text = std::string(80, '-');
   if (text == "=") text = std::string(80, '=');
   std::string prefix;
-  if (timeStamp_) prefix = QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat).toStdString() + "   ";
+  if (timeStamp_) prefix = LongTime(QLocale::system(), QTime::currentTime()).toStdString() + "   ";
   if (!text.empty() && (text[0] == '!' || text[0] == '-' || text[0] == '=')) {
     // Header and separator lines go in without the time.
     text.erase(0, 1);
@@ -167,17 +183,8 @@ void TDLogFile::WriteText(const std::string& given) {
   file.close();
 }
 
-bool FolderWritable(const std::string& folder) {
-  const QString probe = QString::fromStdString(folder) + "/$_Temp_$.$$$";
-  QFile file(probe);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.close();
-  file.remove();
-  return true;
-}
-
 bool DebugModeWanted(const std::string& moduleDir, const std::vector<std::string>& arguments) {
-  if (QFileInfo::exists(QString::fromStdString(moduleDir + "/debug.debug"))) return true;
+  if (QFileInfo::exists(QString::fromStdString(DebugMarkerPath(moduleDir)))) return true;
   for (const std::string& a : arguments) {
     const QString word = QString::fromStdString(a);
     if (word.compare("/debug", Qt::CaseInsensitive) == 0 || word.compare("-debug", Qt::CaseInsensitive) == 0)
@@ -200,19 +207,19 @@ TDLogFile::Header MakeHeader(const std::string& logFile, const std::vector<std::
   unsigned major = 0, minor = 0, build = 0;
   std::sscanf(system.release, "%u.%u.%u", &major, &minor, &build);
   const QLocale locale = QLocale::system();
-  const unsigned primary = static_cast<unsigned>(locale.language());
-  const unsigned sub = static_cast<unsigned>(locale.territory());
-  const unsigned lcid = sub << 10 | primary;
+  const unsigned lcid = WindowsLocaleId(locale);
+  const unsigned primary = PrimaryLanguageId(lcid);
+  const unsigned sub = SubLanguageId(lcid);
   auto number = [](unsigned v) { return Hex4(v) + " (" + std::to_string(v) + ")"; };
   std::string joined, raw;
   for (std::size_t i = 0; i < argv.size(); ++i) {
-    raw += (i ? " " : "") + argv[i];
+    raw += (i ? " " : "") + Quoted(argv[i]);
     if (i > 0) joined += (i > 1 ? " | " : "") + argv[i];
   }
   const FileVersion help = GetFileVersionString(s.modulePath);
   h.lines.push_back("=");
   line("!Log File:             %s", logFile);
-  line("!Date:                 %s", QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString());
+  line("!Date:                 %s", ShortDateLongTime(locale, QDateTime::currentDateTime()).toStdString());
   h.lines.push_back("!Operating System:      \t" + std::string(system.sysname) + " " + std::to_string(major) + "." +
                     std::to_string(minor) + " (Build " + std::to_string(build) + ") " + system.version);
   h.lines.push_back("!SysLocale.DefaultLCID: \t" + number(lcid));
@@ -227,7 +234,7 @@ TDLogFile::Header MakeHeader(const std::string& logFile, const std::vector<std::
   line("!_RunDir =           %s", s.runDir);
   line("!_ModuleName =       %s", s.moduleName);
   line("!_ModuleDir =        %s", s.moduleDir);
-  line("!_ModulePath =        %s", s.modulePath);
+  line("!_ModulePath =        %s", s.modulePath.substr(0, kModulePathShown));
   line("!Module Version =       %s", help.text);
   h.lines.push_back("-");
   line("!_hhInstalled =      %s", _hhInstalled ? "YES" : "NO");
@@ -244,20 +251,17 @@ TDLogFile::Header MakeHeader(const std::string& logFile, const std::vector<std::
 
 }  // namespace
 
-void InitHelpFunctions(int argc, char** argv) {
-  std::vector<std::string> args(argv, argv + argc);
-  char path[301] = {};
-  const ssize_t n = readlink("/proc/self/exe", path, 300);
+void InitHelpFunctions(const std::vector<std::string>& args) {
   Startup = {};
-  Startup.modulePath = n > 0 ? std::string(path, static_cast<std::size_t>(n)) : (args.empty() ? "" : args[0]);
+  Startup.modulePath = ExecutablePath();
   Startup.moduleDir = FolderOf(Startup.modulePath);
   Startup.moduleName = Startup.modulePath.substr(Startup.modulePath.rfind('/') + 1);
   Startup.runDir = args.empty() ? "." : FolderOf(args[0]);
   Startup.arguments.assign(args.begin() + std::min<std::size_t>(1, args.size()), args.end());
-  Startup.logFolder = FolderWritable(Startup.moduleDir) ? Startup.moduleDir : TrimSlashes(QDir::tempPath().toStdString());
+  const std::string logFile = LogFilePath(Startup.moduleDir);
+  Startup.logFolder = FolderOf(logFile);
   Startup.debugMode = DebugModeWanted(Startup.moduleDir, Startup.arguments);
   InitHelpControl();
-  const std::string logFile = Startup.logFolder + "/HHDebug.txt";
   LogFile = std::make_unique<TDLogFile>(logFile, false, true, true, Startup.debugMode, MakeHeader(logFile, args));
 }
 

@@ -55,12 +55,11 @@ struct StartupValues {
   std::vector<std::string> arguments;  // after the program's own name
 };
 
-// Folder is writable when a probe file can be made in it and removed again.
-bool FolderWritable(const std::string& folder);
 bool DebugModeWanted(const std::string& moduleDir, const std::vector<std::string>& arguments);
 
 // Before any window: the values, the log (an old one is deleted), debug mode.
-void InitHelpFunctions(int argc, char** argv);
+// commandLine: the program and its arguments as the program received them.
+void InitHelpFunctions(const std::vector<std::string>& commandLine);
 void DoneHelpFunctions();
 const StartupValues& HelpStartupValues();
 

@@ -10,6 +10,13 @@
 
 namespace blivo {
 
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kBufferFrames = 1024;
+
+}  // namespace
+
 bool AudioDeviceReady() {
   static const bool ready = [] {
     // The game ends on SIGTERM and SIGINT like any program; SDL must not take them.
@@ -24,7 +31,7 @@ bool AudioDeviceReady() {
     else
       Mix_SetSoundFonts(soundFont.c_str());
     Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
       std::fprintf(stderr, "blivoturnix: cannot open the audio output (%s); playing without sound\n",
                    Mix_GetError());
       return false;
@@ -34,5 +41,7 @@ bool AudioDeviceReady() {
   }();
   return ready;
 }
+
+std::chrono::milliseconds AudioOutputLatency() { return std::chrono::milliseconds(1000 * kBufferFrames / kRate); }
 
 }  // namespace blivo

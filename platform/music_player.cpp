@@ -2,56 +2,76 @@
 
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <chrono>
 #include <cstring>
+#include <optional>
 
 #include "platform/audio_device.h"
+#include "platform/midi_length.h"
+#include "platform/report.h"
+#include "platform/whole_file.h"
 
 namespace blivo {
 
-struct MusicPlayer::Impl {
-  Mix_Music* music = nullptr;
-  bool paused = false;
-};
-
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A tune file larger than this is no tune the game plays.
+constexpr std::int64_t kLargestTune = 16 << 20;
 
 // A standard MIDI file starts with its header chunk and a track chunk after
 // it; a RIFF-wrapped one says RMID. The synthesizer would take anything and
 // play silence, so other files are turned away here.
-bool LooksLikeMidi(const std::string& file) {
-  std::FILE* in = std::fopen(file.c_str(), "rb");
-  if (!in) return false;
-  unsigned char head[22] = {};
-  const std::size_t got = std::fread(head, 1, sizeof head, in);
-  std::fclose(in);
-  if (got >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "RMID", 4) == 0) return true;
-  if (got < 22 || std::memcmp(head, "MThd", 4) != 0) return false;
-  const unsigned length = head[4] << 24 | head[5] << 16 | head[6] << 8 | head[7];
-  return length == 6 && std::memcmp(head + 14, "MTrk", 4) == 0;
+bool LooksLikeMidi(const std::string& head) {
+  if (head.size() >= 12 && std::memcmp(head.data(), "RIFF", 4) == 0 && std::memcmp(head.data() + 8, "RMID", 4) == 0)
+    return true;
+  if (head.size() < 22 || std::memcmp(head.data(), "MThd", 4) != 0) return false;
+  const auto* h = reinterpret_cast<const unsigned char*>(head.data());
+  const unsigned length = h[4] << 24 | h[5] << 16 | h[6] << 8 | h[7];
+  return length == 6 && std::memcmp(head.data() + 14, "MTrk", 4) == 0;
 }
 
 }  // namespace
 
-MusicPlayer::MusicPlayer() : impl_(new Impl) {}
+struct MusicPlayer::Impl {
+  Mix_Music* music = nullptr;
+  bool paused = false;
+  // How long the tune plays, and how much of it has played: the synthesizer
+  // goes on sounding a while after the tune's end, so its own "playing" is
+  // believed only until then.
+  std::optional<Clock::duration> length;
+  Clock::duration playedBefore{};
+  Clock::time_point resumed{};
 
-MusicPlayer::~MusicPlayer() {
-  close();
-  delete impl_;
-}
+  Clock::duration played() const { return playedBefore + (paused ? Clock::duration{} : Clock::now() - resumed); }
+};
+
+MusicPlayer::MusicPlayer() : impl_(std::make_unique<Impl>()) {}
+
+MusicPlayer::~MusicPlayer() { close(); }
 
 bool MusicPlayer::open(const std::string& file) {
   close();
-  if (!LooksLikeMidi(file)) {
-    std::fprintf(stderr, "blivoturnix: %s is not a MIDI file; it stays silent\n", file.c_str());
+  std::string bytes, error;
+  if (ReadWholeFile(file, kLargestTune, bytes, error) != FileRead::Read) {
+    ReportProblem(file + ": " + (error.empty() ? "no such file" : error) + "; it stays silent");
+    return false;
+  }
+  if (!LooksLikeMidi(bytes)) {
+    ReportProblem(file + " is not a MIDI file; it stays silent");
     return false;
   }
   if (!AudioDeviceReady()) return false;
   impl_->music = Mix_LoadMUS(file.c_str());
   if (!impl_->music) {
-    std::fprintf(stderr, "blivoturnix: cannot open music %s (%s)\n", file.c_str(), Mix_GetError());
+    ReportProblem("cannot open music " + file + " (" + Mix_GetError() + ")");
     return false;
   }
+  const auto length = MidiLength(bytes);
+  impl_->length.reset();
+  // The output lags behind by its buffer; the tune ends for the player that much later.
+  if (length) impl_->length = *length + AudioOutputLatency();
   return true;
 }
 
@@ -60,15 +80,18 @@ void MusicPlayer::play() {
   if (impl_->paused) {
     Mix_ResumeMusic();
     impl_->paused = false;
+    impl_->resumed = Clock::now();
     return;
   }
-  if (Mix_PlayMusic(impl_->music, 1) != 0)
-    std::fprintf(stderr, "blivoturnix: cannot play music (%s)\n", Mix_GetError());
+  if (Mix_PlayMusic(impl_->music, 1) != 0) ReportProblem(std::string("cannot play music (") + Mix_GetError() + ")");
+  impl_->playedBefore = {};
+  impl_->resumed = Clock::now();
 }
 
 void MusicPlayer::pause() {
-  if (!impl_->music || !Mix_PlayingMusic()) return;
+  if (!impl_->music || !Mix_PlayingMusic() || impl_->paused) return;
   Mix_PauseMusic();
+  impl_->playedBefore = impl_->played();
   impl_->paused = true;
 }
 
@@ -76,6 +99,7 @@ void MusicPlayer::stop() {
   if (!impl_->music) return;
   Mix_HaltMusic();
   impl_->paused = false;
+  impl_->playedBefore = {};
 }
 
 void MusicPlayer::close() {
@@ -84,10 +108,14 @@ void MusicPlayer::close() {
   Mix_FreeMusic(impl_->music);
   impl_->music = nullptr;
   impl_->paused = false;
+  impl_->length.reset();
 }
 
+bool MusicPlayer::isOpen() const { return impl_->music != nullptr; }
+
 bool MusicPlayer::playing() const {
-  return impl_->music && Mix_PlayingMusic() && !Mix_PausedMusic();
+  if (!impl_->music || impl_->paused || !Mix_PlayingMusic() || Mix_PausedMusic()) return false;
+  return !impl_->length || impl_->played() < *impl_->length;
 }
 
 }  // namespace blivo

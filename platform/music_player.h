@@ -2,6 +2,7 @@
 // FluidSynth with the General MIDI sound font of the system.
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace blivo {
@@ -21,11 +22,13 @@ class MusicPlayer {
   void pause();
   void stop();
   void close();
+  bool isOpen() const;
+  // Playing, and not yet at the tune's real end.
   bool playing() const;
 
  private:
   struct Impl;
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace blivo

@@ -2,12 +2,40 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace blivo {
 
-std::string ExecutableFolder() {
-  return QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+namespace {
+
+std::string WithoutTrailingSlashes(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+std::string WithTrailingSlash(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+std::string ExecutablePath() { return QCoreApplication::applicationFilePath().toStdString(); }
+
+std::string ExecutableFolder() { return WithTrailingSlash(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString()); }
+
+std::string TempFolder() {
+  const QString temp = QDir::tempPath();
+  return WithoutTrailingSlashes(QFileInfo(temp).isDir() ? temp.toStdString() : "/");
+}
+
+bool FolderWritable(const std::string& folder) {
+  QFile probe(QString::fromStdString(WithTrailingSlash(folder) + "$_Temp_$.$$$"));
+  if (!probe.open(QIODevice::WriteOnly)) return false;
+  probe.close();
+  probe.remove();
+  return true;
 }
 
 std::string SettingsFilePath() {
@@ -24,6 +52,15 @@ std::string SoundFontPath() {
                                 "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
     if (QFileInfo(candidate).isReadable()) return candidate;
   return {};
+}
+
+std::string HelpViewerPath(const std::string& programFolder) { return WithTrailingSlash(programFolder) + "blivoturnix-help"; }
+
+std::string DebugMarkerPath(const std::string& programFolder) { return WithTrailingSlash(programFolder) + "debug.debug"; }
+
+std::string LogFilePath(const std::string& programFolder) {
+  const std::string folder = FolderWritable(programFolder) ? WithoutTrailingSlashes(programFolder) : TempFolder();
+  return WithTrailingSlash(folder) + "HHDebug.txt";
 }
 
 }  // namespace blivo

@@ -4,8 +4,13 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <optional>
+#include <thread>
 
 #include "platform/embedded_assets.h"
+#include "app/music_rotation.h"
+#include "platform/midi_length.h"
 #include "platform/music_player.h"
 #include "platform/wave_player.h"
 #include "puzzle_fixture.h"
@@ -70,6 +75,102 @@ TEST(MusicPlayer, ABrokenFileIsRefused) {
   EXPECT_FALSE(midi.open(broken.fileName().toStdString()));
   midi.play();
   EXPECT_FALSE(midi.playing());
+}
+
+// A standard MIDI file of one track at 480 ticks a quarter: events is the
+// track's body without its end, end the ticks from the last event to the end.
+std::string Midi(const std::string& events, std::uint32_t end, std::uint16_t division = 480) {
+  std::string track = events;
+  auto variable = [&](std::uint32_t v) {
+    std::string bytes(1, static_cast<char>(v & 0x7F));
+    while (v >>= 7) bytes.insert(bytes.begin(), static_cast<char>(0x80 | (v & 0x7F)));
+    track += bytes;
+  };
+  variable(end);
+  track += std::string("\xFF\x2F\x00", 3);
+  auto big = [](std::uint32_t v, int n) {
+    std::string b;
+    for (int i = n - 1; i >= 0; --i) b += static_cast<char>(v >> (8 * i));
+    return b;
+  };
+  return "MThd" + big(6, 4) + big(0, 2) + big(1, 2) + big(division, 2) + "MTrk" + big(track.size(), 4) + track;
+}
+
+// Half a second of a note and half a second of rest at 120 quarters a minute: one second.
+const std::string kOneSecond = Midi(std::string("\x00\x90\x3C\x64\x83\x60\x80\x3C\x00", 9), 480);
+
+TEST(MidiLength, TheTimeOfTheLastTracksEndWithEveryTempoChange) {
+  using std::chrono::milliseconds;
+  struct Case {
+    const char* what;
+    std::string file;
+    std::optional<milliseconds> length;
+  } cases[] = {
+      {"a note and a rest", kOneSecond, milliseconds(1000)},
+      {"running status", Midi(std::string("\x00\x90\x3C\x64\x83\x60\x3C\x00", 8), 960), milliseconds(1500)},
+      // A quarter at 120, then the tempo halves (a quarter a second) for two quarters.
+      {"a tempo change", Midi(std::string("\x83\x60\xFF\x51\x03\x0F\x42\x40", 8), 960), milliseconds(2500)},
+      {"time code: 25 frames of 40 ticks", Midi("", 2000, 0xE728), milliseconds(2000)},
+      {"a system message on the way", Midi(std::string("\x00\xF0\x03\x7E\x7F\xF7\x00\xC0\x05", 9), 480),
+       milliseconds(500)},
+      {"wrapped in RIFF", "RIFF" + std::string("\x00\x00\x00\x00", 4) + "RMIDdata" +
+                              std::string(1, static_cast<char>(kOneSecond.size())) + std::string(3, '\0') + kOneSecond,
+       milliseconds(1000)},
+      {"no MIDI at all", "RIFF....WAVEfmt ", std::nullopt},
+      {"cut inside an event", kOneSecond.substr(0, 26), std::nullopt},
+      {"running status before any status", Midi(std::string("\x00\x3C\x64", 3), 10), std::nullopt},
+      {"a header too short", "MThd" + std::string("\x00\x00\x00\x02\x00\x01", 6), std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MidiLength(c.file), c.length) << c.what;
+}
+
+std::string TuneFile(const QTemporaryDir& dir, const std::string& bytes) {
+  QFile file(dir.filePath("tune.mid"));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  return file.fileName().toStdString();
+}
+
+// The synthesizer keeps saying "playing" while its last sounds fade, seconds
+// after the tune's end; the tune is over for the game when its time is up.
+TEST(MusicPlayer, ATuneIsOverWhenItsTimeIsUp) {
+  QTemporaryDir dir;
+  MusicPlayer midi;
+  ASSERT_TRUE(midi.open(TuneFile(dir, kOneSecond)));
+  const auto begin = std::chrono::steady_clock::now();
+  midi.play();
+  while (midi.playing() && std::chrono::steady_clock::now() - begin < std::chrono::seconds(6))
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  const auto played = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
+  EXPECT_GE(played.count(), 1000);
+  EXPECT_LE(played.count(), 1100);
+}
+
+// On the game's 200 ms ticks, a tune that ends starts again within 300 ms of its end.
+TEST(MusicRotation, ATuneThatEndsStartsAgainWithinATick) {
+  QTemporaryDir dir;
+  TuneFile(dir, kOneSecond);
+  MusicRotation music;
+  ASSERT_TRUE(music.Find(dir.path().toStdString()));
+  using Clock = std::chrono::steady_clock;
+  const auto begin = Clock::now();
+  music.Upkeep();
+  ASSERT_TRUE(music.playing());
+  bool ended = false;
+  Clock::time_point again{};
+  while (Clock::now() - begin < std::chrono::seconds(6)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ended = ended || !music.playing();
+    music.Upkeep();
+    if (ended && music.playing()) {
+      again = Clock::now();
+      break;
+    }
+  }
+  ASSERT_NE(again, Clock::time_point{}) << "the tune started again";
+  const auto restartedAfter = std::chrono::duration_cast<std::chrono::milliseconds>(again - begin).count();
+  EXPECT_GE(restartedAfter, 1000);
+  EXPECT_LE(restartedAfter, 1300) << "the tune is one second long";
 }
 
 }  // namespace

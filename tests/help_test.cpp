@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -21,6 +24,7 @@
 #include "help/hh.h"
 #include "help/hh_funcs.h"
 #include "platform/file_version.h"
+#include "platform/paths.h"
 #include "puzzle_fixture.h"
 
 namespace blivo {
@@ -735,10 +739,7 @@ TEST_F(LogFile, DebugModeByMarkerFileOrSwitchInAnyCase) {
 }
 
 TEST(HelpLog, AHelpRequestWritesTheLinesItAlwaysWrote) {
-  std::string program = BLIVO_TEST_BINARY;
-  std::string debug = "-debug";
-  char* argv[] = {program.data(), debug.data()};
-  InitHelpFunctions(2, argv);
+  InitHelpFunctions({BLIVO_TEST_BINARY, "-debug"});
   const QString log = QString::fromStdString(HelpStartupValues().logFolder + "/HHDebug.txt");
   std::vector<std::string> asked;
   SetHtmlHelpEntry([&](HelpWindow, const std::string& path, int command, std::intptr_t) -> HelpWindow {
@@ -779,6 +780,94 @@ TEST(HelpLog, AHelpRequestWritesTheLinesItAlwaysWrote) {
                    }));
   EXPECT_EQ(asked, (std::vector<std::string>{"/games/tnix.chm|15", "|18"})) << "one topic, then all closed";
   EXPECT_EQ(boxes, std::vector<std::string>{"MS Html Help is not installed on this PC."});
+}
+
+// The real game started in a folder of its own with a command line, under a
+// locale; what its debug log's header says.
+struct StartedGame {
+  QString folder;
+  QStringList header;
+};
+
+StartedGame StartGameForItsLog(const QTemporaryDir& root, const QString& folderName, const QString& locale) {
+  StartedGame game;
+  game.folder = root.filePath(folderName);
+  EXPECT_TRUE(QDir().mkpath(game.folder));
+  for (const char* file : {"blivoturnix", "blivoturnix-help", "b1.bmp"})
+    EXPECT_TRUE(QFile::copy(QString(BLIVO_GAME_DIR) + file, game.folder + "/" + file)) << file;
+  QFile::setPermissions(game.folder + "/blivoturnix", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QString config = root.filePath("config");
+  QDir().mkpath(config + "/BlivoGames/BlivoTurnix");
+  QFile settings(config + "/BlivoGames/BlivoTurnix/V1.ini");
+  EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
+  settings.write("[common]\ntongue=0\nmusic=0\n");
+  settings.close();
+
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("LC_ALL", locale);
+  env.insert("LANG", locale);
+  env.insert("XDG_CONFIG_HOME", config);
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SDL_AUDIODRIVER", "dummy");
+  env.insert("BLIVO_EXIT_AFTER_FIRST_PAINT", "1");
+  process.setProcessEnvironment(env);
+  process.start(game.folder + "/blivoturnix", {"-style", "fusion", "-debug", "a b"});
+  EXPECT_TRUE(process.waitForFinished(30000)) << "the game ends at its first painted board";
+  QFile log(game.folder + "/HHDebug.txt");
+  if (log.open(QIODevice::ReadOnly)) game.header = QString::fromUtf8(log.readAll()).split('\n');
+  return game;
+}
+
+QString HeaderValue(const QStringList& header, const QString& name) {
+  for (const QString& line : header)
+    if (line.startsWith(name)) return line.section('\t', 1);
+  return "(no line " + name + ")";
+}
+
+TEST(HelpLog, TheHeaderSpeaksTheSystemsLocaleAndTheCommandLineAsReceived) {
+  struct Case {
+    const char* locale;
+    const char* date;  // a pattern
+    const char* id;
+    const char* primary;
+    const char* sub;
+  } cases[] = {
+      {"de_DE.UTF-8", R"(^\d\d\.\d\d\.\d\d \d\d:\d\d:\d\d$)", "0x0407 (1031)", "0x0007 (7)", "0x0001 (1)"},
+      {"en_US.UTF-8", R"(^\d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d [AP]M$)", "0x0409 (1033)", "0x0009 (9)", "0x0001 (1)"},
+      {"C", ".", "0x0000 (0)", "0x0000 (0)", "0x0000 (0)"},
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir root;
+    const StartedGame game = StartGameForItsLog(root, "game", c.locale);
+    ASSERT_FALSE(game.header.isEmpty()) << c.locale << ": no log beside the program";
+    EXPECT_TRUE(QRegularExpression(c.date).match(HeaderValue(game.header, "Date:")).hasMatch())
+        << c.locale << ": " << HeaderValue(game.header, "Date:").toStdString();
+    EXPECT_EQ(HeaderValue(game.header, "SysLocale.DefaultLCID:"), c.id) << c.locale;
+    EXPECT_EQ(HeaderValue(game.header, "SysLocale.PriLangID:"), c.primary) << c.locale;
+    EXPECT_EQ(HeaderValue(game.header, "SysLocale.SubLangID:"), c.sub) << c.locale;
+    EXPECT_EQ(HeaderValue(game.header, "Cmdline Param(s) ="), "-style | fusion | -debug | a b") << c.locale;
+    EXPECT_EQ(HeaderValue(game.header, "Actual CmdLine ="), game.folder + "/blivoturnix -style fusion -debug \"a b\"")
+        << c.locale;
+  }
+}
+
+// A folder path longer than the system once held: the game still finds its
+// marker file and writes its log beside itself; only the header cuts the name.
+TEST(HelpLog, AGameFolderOfAnyLengthIsFoundWhole) {
+  QTemporaryDir root;
+  const QString deep = QString("a-folder-with-a-long-name-").repeated(6) + "/" + QString("b").repeated(150);
+  QDir().mkpath(root.filePath(deep));
+  QFile marker(root.filePath(deep) + "/debug.debug");
+  ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+  marker.close();
+  // With the marker and no switch: debug mode comes from the file beside the program.
+  const StartedGame game = StartGameForItsLog(root, deep, "C");
+  ASSERT_GT(game.folder.size() + 12, 300);
+  ASSERT_FALSE(game.header.isEmpty()) << "the log lies beside the program";
+  EXPECT_EQ(HeaderValue(game.header, "_ModuleDir ="), game.folder);
+  EXPECT_EQ(HeaderValue(game.header, "_ModulePath ="), (game.folder + "/blivoturnix").left(300));
+  EXPECT_FALSE(QFile::exists(QFileInfo(game.folder).dir().filePath("HHDebug.txt"))) << "not a folder up";
 }
 
 }  // namespace

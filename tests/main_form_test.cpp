@@ -503,12 +503,24 @@ TEST_F(MainWindow, MusicFilesAreFoundAndTakenInTurn) {
   EXPECT_EQ(form->music().current(), 0u) << "after the last file the first again";
 }
 
+// With the music off the synthesizer's sound font is never read: no tune is opened.
+TEST_F(MainWindow, MusicOffOpensNoTune) {
+  Store("common/music", "0");
+  Start();
+  ASSERT_TRUE(form->button("MidiBtn")->isEnabled());
+  for (int i = 0; i < 3; ++i) form->TimerTimer();
+  EXPECT_FALSE(form->music().opened());
+  form->button("MidiBtn")->click();
+  EXPECT_TRUE(form->music().opened()) << "switching the music on opens the next tune";
+}
+
 TEST_F(MainWindow, TheGamesOwnTunesPlayFromTheFirstTickAndPauseWhenSwitchedOff) {
   Start();
   ASSERT_GE(form->music().files().size(), 3u);
-  EXPECT_EQ(form->soundsLoaded(), 5);
   EXPECT_FALSE(form->music().playing()) << "not started at start-up";
+  EXPECT_FALSE(form->music().opened()) << "nor opened before it plays";
   form->TimerTimer();
+  EXPECT_EQ(form->soundsLoaded(), 5) << "the sounds are there by the first tick";
   EXPECT_TRUE(form->music().playing());
   form->button("MidiBtn")->click();
   EXPECT_FALSE(form->music().playing());
