@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,14 @@ class EndAfterFirstPaint : public QObject {
 int RunGame() {
   blivo::TMainForm mainForm({});
   if (!mainForm.created()) return 1;
-  // The dialogs come after the main window, each made once for the whole run.
-  blivo::DialogSet dialogs(&mainForm, mainForm.dialogBackground(), mainForm.settingsStore(),
-                          [&mainForm] { mainForm.ApplyLanguage(); });
-  mainForm.UseDialogs(dialogs.Calls(mainForm.dialogs()));
+  // The dialogs come after the main window, each made once for the whole run,
+  // as soon as the board is on the screen: none is shown before that.
+  std::optional<blivo::DialogSet> dialogs;
+  mainForm.AfterFirstPaint([&] {
+    dialogs.emplace(&mainForm, mainForm.dialogBackground(), mainForm.settingsStore(),
+                    [&mainForm] { mainForm.ApplyLanguage(); });
+    mainForm.UseDialogs(dialogs->Calls(mainForm.dialogs()));
+  });
   EndAfterFirstPaint probe;
   if (qEnvironmentVariableIsSet("BLIVO_EXIT_AFTER_FIRST_PAINT"))
     if (QWidget* board = mainForm.findChild<QWidget*>("box")) board->installEventFilter(&probe);

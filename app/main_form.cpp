@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include <chrono>
+#include <utility>
 
 #include "app/board_widgets.h"
 #include "app/clock_display.h"
@@ -88,7 +89,6 @@ void TMainForm::FormCreate() {
   if (ProgramFolder.back() != '/') ProgramFolder += '/';
   ScoreCipher.Setup("", 0);
   Randomize(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-  setWindowIcon(GameIcon());
   helpSystem_ = std::make_unique<THookHelpSystem>(ProgramFolder + "tnix.chm", "", 0);
 
   store_ = std::make_unique<SettingsStore>(SettingsFilePath());
@@ -113,7 +113,6 @@ void TMainForm::FormCreate() {
   BoardScreen.shown = [this](const Rect& r) { box_->show(r); };
   SetPuzzleHost(this);
   digitStrip_ = EmbeddedBitmap("digits");
-  dialogBackground_ = EmbeddedPicture("dialog");
   clockBitmap_ = Bitmap(kTimboxPlace.width(), kTimboxPlace.height());
 
   toolBar_->puzzleButton(PuzzleMode)->setChecked(true);
@@ -150,6 +149,12 @@ void TMainForm::UseDialogs(const Dialogs& dialogs) {
   const auto errorBox = options_.dialogs.errorBox;
   options_.dialogs = dialogs;
   options_.dialogs.errorBox = errorBox;
+}
+
+const QImage& TMainForm::dialogBackground() {
+  // Read when the dialogs are made, after the board is on the screen.
+  if (dialogBackground_.isNull()) dialogBackground_ = EmbeddedPicture("dialog");
+  return dialogBackground_;
 }
 
 void TMainForm::FormDestroy() {
@@ -227,7 +232,16 @@ void TMainForm::boxPaint() {
   PuzzleDraw();
   timboxPaint();
   inBoardPaint_ = false;
-  if (!soundStarted_) QTimer::singleShot(0, this, [this] { StartSound(); });
+  if (!boardPainted_) {
+    // The board is on the screen before anything else is started or shown.
+    boardPainted_ = true;
+    QTimer::singleShot(0, this, [this] {
+      setWindowIcon(GameIcon());
+      if (afterFirstPaint_) std::exchange(afterFirstPaint_, nullptr)();
+      FirstActivationWhenReady();
+      StartSound();
+    });
+  }
 }
 
 void TMainForm::timboxPaint() {
@@ -331,7 +345,7 @@ void TMainForm::SetScoreListKey() {
 void TMainForm::ApplyLanguage() {
   const MainTexts t = MainWindowTexts(German(), PuzzleMode, soundOn_, musicOn_);
   toolBar_->ApplyHints(t);
-  timeLabel()->setText(FromUtf8(t.timeLabel));
+  toolBar_->ShowTimeCaption(t, German());
   rulesHint_ = FromUtf8(t.rules);
   setWindowTitle(FromUtf8(t.caption));
 }
@@ -360,6 +374,11 @@ void TMainForm::FormActivate() {
   options_.dialogs.splash();
   if (Language == -1) options_.dialogs.tongue();
   ApplyLanguage();
+}
+
+void TMainForm::FirstActivationWhenReady() {
+  // The greeting comes over a painted board: the first activation waits for it.
+  if (activated_ && boardPainted_) FormActivate();
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -395,7 +414,10 @@ void TMainForm::BringBackModalDialog() {
 bool TMainForm::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) {
     // The greeting's dialogs open once the activation itself is over.
-    if (created_ && FirstActivation) QTimer::singleShot(0, this, [this] { FormActivate(); });
+    if (created_ && FirstActivation) {
+      activated_ = true;
+      QTimer::singleShot(0, this, [this] { FirstActivationWhenReady(); });
+    }
     BringBackModalDialog();
   }
   return QWidget::event(e);
@@ -411,7 +433,8 @@ void TMainForm::showEvent(QShowEvent* e) {
     PlaceMainWindow(*this, store_->readText("common", "MainForm", ""));
     placed_ = true;
     // Without a window manager no activation may ever come; the first showing counts.
-    QTimer::singleShot(0, this, [this] { FormActivate(); });
+    activated_ = true;
+    QTimer::singleShot(0, this, [this] { FirstActivationWhenReady(); });
   }
   QWidget::showEvent(e);
 }

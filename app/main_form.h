@@ -3,6 +3,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,9 +38,12 @@ class TMainForm : public QWidget, public PuzzleHost {
 
   // The dialogs, once they exist; the error box stays the one the form had.
   void UseDialogs(const Dialogs& dialogs);
+  // Runs once the board has been painted the first time, before the first
+  // activation's greeting: what the start does not need on the screen.
+  void AfterFirstPaint(std::function<void()> work) { afterFirstPaint_ = std::move(work); }
   const Dialogs& dialogs() const { return options_.dialogs; }
   // The marbled ground of the dialogs.
-  const QImage& dialogBackground() const { return dialogBackground_; }
+  const QImage& dialogBackground();
   // The one settings store of the run; the high-score dialog keeps its lists there.
   SettingsStore& settingsStore() { return *store_; }
 
@@ -96,15 +100,19 @@ class TMainForm : public QWidget, public PuzzleHost {
   void ConnectToolBar();
   bool LoadBackground(int mode, std::string& error);
   void StartSound();
+  void FirstActivationWhenReady();
   void FindMusic();
   bool AskToGiveUpRunningGame();
   void BringBackModalDialog();
 
   Options options_;
+  std::function<void()> afterFirstPaint_;
   bool created_ = false;
   bool placed_ = false;
   bool inBoardPaint_ = false;
   bool soundStarted_ = false;
+  bool boardPainted_ = false;
+  bool activated_ = false;  // the window was activated or shown
   bool soundOn_ = true;  // soundbtn down
   bool musicOn_ = true;  // MidiBtn down
   std::unique_ptr<SettingsStore> store_;

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "app/board_widgets.h"
-#include "platform/fonts.h"
 #include "platform/embedded_assets.h"
 
 namespace blivo {
@@ -79,8 +78,7 @@ ToolBar::ToolBar(QWidget* window, const Bitmap& clock, std::function<void(int x,
   timeLabel_ = new QLabel(panel_);
   timeLabel_->setObjectName("TimeLabel");
   timeLabel_->setGeometry(kTimeLabelPlace);
-  timeLabel_->setFont(SansFont(12));
-  timeLabel_->setStyleSheet("color: #00ff00; background: transparent;");
+  timeLabel_->setAttribute(Qt::WA_TranslucentBackground);
   timbox_ = new TimBox(panel_, clock);
   timbox_->setObjectName("timbox");
   timbox_->setGeometry(kTimboxPlace);
@@ -93,6 +91,11 @@ QToolButton* ToolBar::button(const char* name) const {
 }
 
 QToolButton* ToolBar::puzzleButton(int mode) const { return static_cast<QToolButton*>(puzzleGroup_->button(mode)); }
+
+void ToolBar::ShowTimeCaption(const MainTexts& texts, bool german) {
+  timeLabel_->setPixmap(GlyphPixmap(german ? "time-de" : "time-en", timeLabel_->devicePixelRatioF()));
+  timeLabel_->setAccessibleName(QString::fromStdString(texts.timeLabel));
+}
 
 void ToolBar::ApplyHints(const MainTexts& texts) {
   for (std::size_t i = 0; i < kToolButtons.size(); ++i) {

@@ -63,6 +63,9 @@ class ToolBar {
 
   // Every button's hint as its tooltip and as what a screen reader says of it.
   void ApplyHints(const MainTexts& texts);
+  // The clock's caption, a picture of its text ("Zeit:" or "Time:"), which a
+  // screen reader reads as the text.
+  void ShowTimeCaption(const MainTexts& texts, bool german);
 
  private:
   QWidget* panel_;

@@ -86,10 +86,11 @@ int main(int argc, char* argv[]) {
     ok &= game.Bytes(QByteArray(reinterpret_cast<const char*>(tune.midi.data()), static_cast<qsizetype>(tune.midi.size())),
                      QString::fromStdString(tune.name) + ".mid");
 
-  ok &= embedded.Image(assets::PaintDigitStrip(), "pictures/digits.png");
-  ok &= embedded.Image(assets::PaintDialogPicture(), "pictures/dialog.png");
-  ok &= embedded.Image(assets::PaintToolBar(), "pictures/toolbar.png");
-  ok &= embedded.Image(assets::PaintSplash(), "pictures/splash.png");
+  // Plain bitmaps: the program reads them without decompressing anything.
+  ok &= embedded.Image(assets::PaintDigitStrip(), "pictures/digits.bmp");
+  ok &= embedded.Image(assets::PaintDialogPicture(), "pictures/dialog.bmp");
+  ok &= embedded.Image(assets::PaintToolBar(), "pictures/toolbar.bmp");
+  ok &= embedded.Image(assets::PaintSplash(), "pictures/splash.bmp");
   for (int size : kIconSizes) ok &= embedded.Image(assets::PaintIcon(size), QString("icons/icon-%1.png").arg(size));
   for (int scale : kGlyphScales) {
     for (const auto& [name, glyph] : assets::PaintGlyphs(scale)) ok &= embedded.Image(glyph, "glyphs/" + ScaledName(name, scale));

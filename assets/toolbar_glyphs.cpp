@@ -179,6 +179,20 @@ QImage Glyph(int width, Painter paint, int scale) {
   return canvas;
 }
 
+// The clock's caption in lime, as its label would set it in the game's sans
+// font: painted here so that the first picture of the window needs no fonts.
+QImage Caption(const QString& text, int scale) {
+  QImage canvas = Canvas(33, 16, scale);
+  QPainter p(&canvas);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QFont font("Liberation Sans");
+  font.setPixelSize(12);
+  p.setFont(font);
+  p.setPen(QColor(0x00, 0xff, 0x00));
+  p.drawText(QRectF(0, 0, 33, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
+  return canvas;
+}
+
 QImage Blivo(int scale) {
   QImage canvas = Canvas(24, 20, scale);
   QPainter p(&canvas);
@@ -199,6 +213,7 @@ std::map<QString, QImage> PaintGlyphs(int scale) {
       {"wedding", Glyph(20, WeddingGlyph, scale)}, {"tongue", PaintLips(20, scale)},
       {"help", Glyph(20, Help, scale)},        {"info", Glyph(20, Info, scale)},
       {"blivo", Blivo(scale)},
+      {"time-en", Caption("Time:", scale)},    {"time-de", Caption("Zeit:", scale)},
   };
 }
 

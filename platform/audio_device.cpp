@@ -1,12 +1,10 @@
 #include "platform/audio_device.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
-#include <cstdio>
 #include <string>
 
 #include "platform/paths.h"
+#include "platform/report.h"
+#include "platform/sound_library.h"
 
 namespace blivo {
 
@@ -19,24 +17,25 @@ constexpr int kBufferFrames = 1024;
 
 bool AudioDeviceReady() {
   static const bool ready = [] {
+    const SoundLibrary* sound = Sound();
+    if (!sound) return false;
     // The game ends on SIGTERM and SIGINT like any program; SDL must not take them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      std::fprintf(stderr, "blivoturnix: no audio output (%s); playing without sound\n", SDL_GetError());
+    sound->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sound->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      ReportProblem(std::string("no audio output (") + sound->GetError() + "); playing without sound");
       return false;
     }
     const std::string soundFont = SoundFontPath();
     if (soundFont.empty())
-      std::fprintf(stderr, "blivoturnix: no General MIDI sound font found; music stays silent\n");
+      ReportProblem("no General MIDI sound font found; music stays silent");
     else
-      Mix_SetSoundFonts(soundFont.c_str());
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-      std::fprintf(stderr, "blivoturnix: cannot open the audio output (%s); playing without sound\n",
-                   Mix_GetError());
+      sound->SetSoundFonts(soundFont.c_str());
+    sound->Init(MIX_INIT_MID);
+    if (sound->OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+      ReportProblem(std::string("cannot open the audio output (") + sound->GetError() + "); playing without sound");
       return false;
     }
-    Mix_AllocateChannels(1);
+    sound->AllocateChannels(1);
     return true;
   }();
   return ready;

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "platform/picture_file.h"
 #include "platform/report.h"
 
 namespace blivo {
@@ -19,7 +20,7 @@ constexpr int kLargestGlyphScale = 4;
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 QImage Resource(const QString& path) {
-  QImage image(path);
+  QImage image(path, "png");
   if (image.isNull()) ReportProblem(path.toStdString() + ": the program lacks this picture");
   return image;
 }
@@ -101,16 +102,23 @@ class GlyphIconEngine : public QIconEngine {
 
 }  // namespace
 
-QImage EmbeddedPicture(const char* name) { return Resource(QString(":/pictures/%1.png").arg(name)); }
-
 Bitmap EmbeddedBitmap(const char* name) {
-  const QImage image = EmbeddedPicture(name).convertToFormat(QImage::Format_RGB32);
-  Bitmap bitmap(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) bitmap.setPixel(x, y, line[x] & 0xFFFFFF);
-  }
+  QFile file(QString(":/pictures/%1.bmp").arg(name));
+  Bitmap bitmap;
+  std::string error;
+  const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  if (!DecodePicture(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     file.fileName().toStdString(), bitmap, error))
+    ReportProblem(error.empty() ? file.fileName().toStdString() + ": the program lacks this picture" : error);
   return bitmap;
+}
+
+QImage EmbeddedPicture(const char* name) {
+  const Bitmap bitmap = EmbeddedBitmap(name);
+  if (bitmap.empty()) return {};
+  return QImage(reinterpret_cast<const uchar*>(bitmap.scanLine(0)), bitmap.width(), bitmap.height(), bitmap.width() * 4,
+                QImage::Format_RGB32)
+      .copy();
 }
 
 QByteArray EmbeddedSound(const char* name) {
@@ -125,9 +133,22 @@ QByteArray EmbeddedSound(const char* name) {
 QIcon GlyphIcon(const char* name) { return QIcon(new GlyphIconEngine(QString::fromUtf8(name))); }
 
 QSize GlyphSize(const char* name) {
+  // Width and height stand in the PNG file's first chunk, bytes 16 to 23.
   static std::map<std::string, QSize> sizes;
   auto [at, fresh] = sizes.try_emplace(name);
-  if (fresh) at->second = QImageReader(GlyphPath(QString::fromUtf8(name), 1)).size();
+  if (fresh) {
+    QFile file(GlyphPath(QString::fromUtf8(name), 1));
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
+    if (head.size() == 24 && head.startsWith("\x89PNG")) {
+      auto big = [&](int from) {
+        return static_cast<int>(static_cast<unsigned char>(head[from]) << 24 | static_cast<unsigned char>(head[from + 1]) << 16 |
+                                static_cast<unsigned char>(head[from + 2]) << 8 | static_cast<unsigned char>(head[from + 3]));
+      };
+      at->second = QSize(big(16), big(20));
+    } else {
+      ReportProblem(file.fileName().toStdString() + ": the program lacks this glyph");
+    }
+  }
   return at->second;
 }
 
@@ -139,8 +160,10 @@ QPixmap GlyphPixmap(const char* name, qreal ratio) {
 }
 
 QIcon GameIcon() {
+  // The sizes a window manager shows a window's icon in; each is read when the
+  // window is shown, so the larger ones are left to the desktop's own files.
   QIcon icon;
-  for (int size : kIconSizes) icon.addFile(QString(":/icons/icon-%1.png").arg(size), QSize(size, size));
+  for (int size : {16, 24, 32, 48, 64}) icon.addFile(QString(":/icons/icon-%1.png").arg(size), QSize(size, size));
   return icon;
 }
 

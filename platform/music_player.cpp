@@ -1,7 +1,5 @@
 #include "platform/music_player.h"
 
-#include <SDL_mixer.h>
-
 #include <chrono>
 #include <cstring>
 #include <optional>
@@ -9,6 +7,7 @@
 #include "platform/audio_device.h"
 #include "platform/midi_length.h"
 #include "platform/report.h"
+#include "platform/sound_library.h"
 #include "platform/whole_file.h"
 
 namespace blivo {
@@ -63,9 +62,9 @@ bool MusicPlayer::open(const std::string& file) {
     return false;
   }
   if (!AudioDeviceReady()) return false;
-  impl_->music = Mix_LoadMUS(file.c_str());
+  impl_->music = Sound()->LoadMUS(file.c_str());
   if (!impl_->music) {
-    ReportProblem("cannot open music " + file + " (" + Mix_GetError() + ")");
+    ReportProblem("cannot open music " + file + " (" + Sound()->GetError() + ")");
     return false;
   }
   const auto length = MidiLength(bytes);
@@ -78,34 +77,34 @@ bool MusicPlayer::open(const std::string& file) {
 void MusicPlayer::play() {
   if (!impl_->music) return;
   if (impl_->paused) {
-    Mix_ResumeMusic();
+    Sound()->ResumeMusic();
     impl_->paused = false;
     impl_->resumed = Clock::now();
     return;
   }
-  if (Mix_PlayMusic(impl_->music, 1) != 0) ReportProblem(std::string("cannot play music (") + Mix_GetError() + ")");
+  if (Sound()->PlayMusic(impl_->music, 1) != 0) ReportProblem(std::string("cannot play music (") + Sound()->GetError() + ")");
   impl_->playedBefore = {};
   impl_->resumed = Clock::now();
 }
 
 void MusicPlayer::pause() {
-  if (!impl_->music || !Mix_PlayingMusic() || impl_->paused) return;
-  Mix_PauseMusic();
+  if (!impl_->music || !Sound()->PlayingMusic() || impl_->paused) return;
+  Sound()->PauseMusic();
   impl_->playedBefore = impl_->played();
   impl_->paused = true;
 }
 
 void MusicPlayer::stop() {
   if (!impl_->music) return;
-  Mix_HaltMusic();
+  Sound()->HaltMusic();
   impl_->paused = false;
   impl_->playedBefore = {};
 }
 
 void MusicPlayer::close() {
   if (!impl_->music) return;
-  Mix_HaltMusic();
-  Mix_FreeMusic(impl_->music);
+  Sound()->HaltMusic();
+  Sound()->FreeMusic(impl_->music);
   impl_->music = nullptr;
   impl_->paused = false;
   impl_->length.reset();
@@ -114,7 +113,7 @@ void MusicPlayer::close() {
 bool MusicPlayer::isOpen() const { return impl_->music != nullptr; }
 
 bool MusicPlayer::playing() const {
-  if (!impl_->music || impl_->paused || !Mix_PlayingMusic() || Mix_PausedMusic()) return false;
+  if (!impl_->music || impl_->paused || !Sound()->PlayingMusic() || Sound()->PausedMusic()) return false;
   return !impl_->length || impl_->played() < *impl_->length;
 }
 

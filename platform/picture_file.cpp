@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
+#include <cstring>
 #include <climits>
 #include <cstdint>
 
@@ -63,6 +64,28 @@ bool RunLengthComplete(std::string_view bytes, std::size_t at, bool fourBits, lo
       at += length;
     }
   }
+}
+
+// The game's own pictures are plain 24-bit bitmaps: read straight into the
+// bitmap's rows, without the toolkit's general reader. False for any other
+// kind, which the toolkit reads. The file has passed CheckBitmapFile.
+bool DecodePlain24(std::string_view bytes, Bitmap& out) {
+  const LittleEndian in(bytes);
+  const std::uint32_t header = in.u32(14);
+  if (header < 40 || in.u16(28) != 24 || in.u32(30) != kPlain) return false;
+  const int width = in.i32(18), height = in.i32(22);
+  const int rows = height < 0 ? -height : height;
+  const std::size_t rowBytes = (static_cast<std::size_t>(width) * 24 + 31) / 32 * 4;
+  const auto* pixels = reinterpret_cast<const unsigned char*>(bytes.data()) + in.u32(10);
+  Bitmap decoded(width, rows);
+  for (int y = 0; y < rows; ++y) {
+    // Rows are stored bottom up unless the height is negative; each pixel blue, green, red.
+    const unsigned char* from = pixels + rowBytes * static_cast<std::size_t>(height < 0 ? y : rows - 1 - y);
+    std::uint32_t* to = decoded.scanLine(y);
+    for (int x = 0; x < width; ++x, from += 3) to[x] = 0xFF000000u | from[2] << 16 | from[1] << 8 | from[0];
+  }
+  out = std::move(decoded);
+  return true;
 }
 
 }  // namespace
@@ -154,6 +177,7 @@ bool DecodePicture(std::string_view bytes, const std::string& name, Bitmap& out,
     error = name + ": " + why;
     return false;
   }
+  if (DecodePlain24(bytes, out)) return true;
   QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
@@ -163,12 +187,11 @@ bool DecodePicture(std::string_view bytes, const std::string& name, Bitmap& out,
     error = name + ": " + reader.errorString().toStdString();
     return false;
   }
+  // RGB32 rows are 0xFFRRGGBB, the way a bitmap keeps its pixels: row by row as they are.
   image = image.convertToFormat(QImage::Format_RGB32);
   Bitmap loaded(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) loaded.setPixel(x, y, line[x] & 0xFFFFFF);
-  }
+  for (int y = 0; y < image.height(); ++y)
+    std::memcpy(loaded.scanLine(y), image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4);
   out = std::move(loaded);
   return true;
 }

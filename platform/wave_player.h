@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <memory>
 #include <vector>
 
 namespace blivo {
@@ -26,7 +27,7 @@ class WavePlayer {
 
  private:
   struct Impl;
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace blivo

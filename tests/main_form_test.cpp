@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QApplication>
 #include <QGuiApplication>
@@ -105,7 +106,8 @@ TEST_F(MainWindow, FirstStartWithAnEmptyStore) {
   EXPECT_FALSE(form->button("OptionBtn")->isEnabled());
   EXPECT_EQ(form->button("MixBtn")->toolTip(), "I start again.");
   EXPECT_EQ(form->button("TongueBtn")->toolTip(), "Ich spreche nicht englisch.");
-  EXPECT_EQ(form->timeLabel()->text(), "Time:");
+  EXPECT_EQ(form->timeLabel()->accessibleName(), "Time:");
+  EXPECT_EQ(form->timeLabel()->pixmap().toImage(), GlyphPixmap("time-en", 1).toImage());
   EXPECT_EQ(form->rulesShape(), QRect(300, 278, 183, 74));
   EXPECT_TRUE(form->timerEnabled());
 
@@ -380,7 +382,8 @@ TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
   SetApplicationHelpHandler(windows);
   EXPECT_TRUE(form->timerEnabled());
   form->ApplyLanguage();
-  EXPECT_EQ(form->timeLabel()->text(), "Zeit:");
+  EXPECT_EQ(form->timeLabel()->accessibleName(), "Zeit:");
+  EXPECT_EQ(form->timeLabel()->pixmap().toImage(), GlyphPixmap("time-de", 1).toImage());
   EXPECT_EQ(form->button("TongueBtn")->toolTip(), "I don't speak german.");
 }
 
@@ -501,6 +504,28 @@ TEST_F(MainWindow, MusicFilesAreFoundAndTakenInTurn) {
   form->button("MidiBtn")->click();
   form->button("MidiBtn")->click();
   EXPECT_EQ(form->music().current(), 0u) << "after the last file the first again";
+}
+
+// Beside the program lie only the board pictures, the tunes, the help file and
+// its viewer; everything else the game shows or plays is built into it.
+TEST_F(MainWindow, TheGameRunsAndSoundsWithOnlyItsOwnFilesBesideIt) {
+  const QStringList beside = QDir(BLIVO_GAME_DIR).entryList(QDir::Files);
+  for (const QString& file : beside)
+    EXPECT_TRUE(QRegularExpression(R"(^(b[1-4]\.bmp|.*\.mid|tnix\.chm|blivoturnix|blivoturnix-help)$)").match(file).hasMatch())
+        << file.toStdString() << " lies beside the program";
+  Start(Folder({"b1.bmp", "turnix1.mid", "tnix.chm"}));
+  ASSERT_TRUE(form->created());
+  form->TimerTimer();
+  EXPECT_EQ(form->soundsLoaded(), 5);
+  EXPECT_EQ(form->music().files().size(), 1u);
+  for (const ToolButtonSpec& spec : kToolButtons) EXPECT_FALSE(form->button(spec.name)->icon().isNull()) << spec.name;
+  EXPECT_FALSE(form->timeLabel()->pixmap().isNull());
+  EXPECT_FALSE(form->dialogBackground().isNull());
+  // The clock's last cell shows the digit 0 of the built-in strip.
+  form->timboxPaint();
+  const Bitmap strip = EmbeddedBitmap("digits");
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 11; ++x) ASSERT_EQ(form->clockBitmap().pixel(65 + x, y), strip.pixel(x, y));
 }
 
 // With the music off the synthesizer's sound font is never read: no tune is opened.

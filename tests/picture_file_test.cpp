@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <vector>
@@ -88,6 +89,22 @@ TEST(PictureFiles, TheGamesOwnPicturesLoad) {
   }
 }
 
+// The game's own pictures take the short way, straight into the bitmap's rows:
+// pixel for pixel what the toolkit's general reader makes of them.
+TEST(PictureFiles, PlainBitmapsReadStraightMatchTheToolkitsReading) {
+  for (const char* name : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"}) {
+    Bitmap picture;
+    std::string error;
+    ASSERT_TRUE(LoadPicture(GameFile(name), picture, error)) << error;
+    const QImage toolkit = QImage(QString::fromStdString(GameFile(name))).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(QSize(picture.width(), picture.height()), toolkit.size()) << name;
+    int differing = 0;
+    for (int y = 0; y < toolkit.height(); ++y)
+      for (int x = 0; x < toolkit.width(); ++x) differing += picture.pixel(x, y) != (toolkit.pixel(x, y) & 0xFFFFFF);
+    EXPECT_EQ(differing, 0) << name;
+  }
+}
+
 TEST(PictureFiles, APictureCutShortIsTurnedAwayWithTheCause) {
   const std::string whole = ReadAll(GameFile("b1.bmp"));
   Bitmap picture(3, 3, 0x123456);
@@ -120,6 +137,8 @@ TEST(PictureFiles, PlainBitmapsOfEveryDepthDecodeToTheirColours) {
   fields.pixels = std::string("\x00\x00\xFF\x00" "\x00\xFF\x00\x00" "\xFF\x00\x00\x00" "\xFF\xFF\xFF\x00", 16);
   BmpFile core = Plain24();
   core.header = 12;
+  BmpFile topDown = Plain24();
+  topDown.height = -2;  // the same rows, stored top down
   const struct {
     const char* what;
     BmpFile file;
@@ -131,6 +150,7 @@ TEST(PictureFiles, PlainBitmapsOfEveryDepthDecodeToTheirColours) {
       {"32 bits in bit fields", fields, 0x0000FF, 0xFFFFFF, 0xFF0000, 0x00FF00},
       {"24 bits", Plain24(), 0x0000FF, 0xFFFFFF, 0xFF0000, 0x00FF00},
       {"24 bits, the oldest header", core, 0x0000FF, 0xFFFFFF, 0xFF0000, 0x00FF00},
+      {"24 bits top down", topDown, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF},
   };
   for (const auto& c : cases) {
     Bitmap picture;
