@@ -35,12 +35,6 @@ namespace blivo {
 
 namespace {
 
-constexpr bool kOptionAvailable[kPuzzleCount] = {false, true, false, true};
-
-// Board coordinates of the rectangle whose tooltip carries the rules.
-constexpr QRect kRulesShapeBounds[kPuzzleCount] = {
-    {300, 245, 183, 74}, {415, 10, 70, 310}, {390, 10, 96, 204}, {335, 288, 152, 36}};
-
 // The sounds in the order PlayWave numbers them.
 constexpr const char* kWaveList[] = {"solved", "hexagon", "oktopus", "gripple", "wedding"};
 
@@ -122,7 +116,7 @@ void TMainForm::FormCreate() {
   }
   PuzzleInit();
   PlaceRulesShape();
-  button("OptionBtn")->setEnabled(kOptionAvailable[PuzzleMode]);
+  button("OptionBtn")->setEnabled(PuzzleHasOption(PuzzleMode));
   GameState[PuzzleMode] = Ready;
   FirstActivation = true;
   FindMusic();
@@ -191,7 +185,11 @@ QToolButton* TMainForm::button(const char* name) const { return toolBar_->button
 
 QLabel* TMainForm::timeLabel() const { return toolBar_->timeLabel(); }
 
-void TMainForm::PlaceRulesShape() { rulesShape_ = kRulesShapeBounds[PuzzleMode].translated(0, kToolBarHeight); }
+void TMainForm::PlaceRulesShape() {
+  // The rules are the tip of the puzzle's name on its board.
+  const Rect title = PuzzleTitle(PuzzleMode);
+  rulesShape_ = QRect(title.x, title.y + kToolBarHeight, title.w, title.h);
+}
 
 void TMainForm::SelectPuzzle(int mode) {
   if (mode < 0 || mode >= kPuzzleCount || mode == PuzzleMode) return;
@@ -215,7 +213,7 @@ void TMainForm::SelectPuzzle(int mode) {
   } else {
     PuzzlePictureReloaded();
   }
-  button("OptionBtn")->setEnabled(kOptionAvailable[PuzzleMode]);
+  button("OptionBtn")->setEnabled(PuzzleHasOption(PuzzleMode));
   ApplyLanguage();
   update();
   box_->repaint();

@@ -87,6 +87,7 @@ class TMainForm : public QWidget, public PuzzleHost {
   bool musicOn() const { return musicOn_; }
   const MusicRotation& music() const { return music_; }
   int soundsLoaded() const { return waves_.loaded(); }
+  int soundPlaying() const { return waves_.playing(); }
 
  protected:
   bool event(QEvent* event) override;

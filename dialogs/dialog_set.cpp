@@ -11,7 +11,8 @@ namespace blivo {
 DialogSet::DialogSet(QWidget* mainWindow, const QImage& background, SettingsStore& store,
                      std::function<void()> applyMainLanguage)
     : background_(background) {
-  // The order the game has always made them in.
+  // Splash, info, language, done, end of game, high scores, give up, pause:
+  // the info dialog reaches the language dialog through a call, not at once.
   splash_ = std::make_unique<TSplash>(mainWindow);
   info_ = std::make_unique<TInfoDialog>(mainWindow, [this] { tongue_->exec(); }, std::move(applyMainLanguage));
   tongue_ = std::make_unique<TTongueDlg>(mainWindow);

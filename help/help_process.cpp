@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/report.h"
 #include "help/viewer_protocol.h"
 
 namespace blivo {
@@ -29,14 +30,13 @@ bool HelpViewerProcess::Start() {
   process_->setStandardOutputFile(reportFile_.isEmpty() ? QProcess::nullDevice() : reportFile_, QIODevice::Append);
   QObject::connect(process_.get(), &QProcess::finished, [](int code, QProcess::ExitStatus status) {
     if (status == QProcess::CrashExit)
-      std::fprintf(stderr, "blivoturnix: the help viewer stopped unexpectedly\n");
+      ReportProblem("the help viewer stopped unexpectedly");
     else if (code != 0)
-      std::fprintf(stderr, "blivoturnix: the help viewer ended with code %d\n", code);
+      ReportProblem("the help viewer ended with code " + std::to_string(code));
   });
   process_->start();
   if (!process_->waitForStarted(kStartWait)) {
-    std::fprintf(stderr, "blivoturnix: cannot start the help viewer %s: %s\n", program_.toLocal8Bit().constData(),
-                 process_->errorString().toLocal8Bit().constData());
+    ReportProblem("cannot start the help viewer " + program_.toStdString() + ": " + process_->errorString().toStdString());
     process_.reset();
     return false;
   }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "platform/report.h"
 #include "help/help_contents.h"
 #include "platform/open_link.h"
 
@@ -28,7 +29,7 @@ QString ProblemPage(const QString& german, const QString& english) {
       .arg(english.toHtmlEscaped(), german.toHtmlEscaped());
 }
 
-void Complain(const QString& text) { std::fprintf(stderr, "blivoturnix-help: %s\n", text.toLocal8Bit().constData()); }
+void Complain(const QString& text) { ReportProblem(text.toStdString()); }
 
 // Links of other help viewers into a help file ("ms-its:tnix.chm::/en/a.html")
 // lead to the page of ours.

@@ -14,6 +14,7 @@
 
 #include "help/help_viewer.h"
 #include "help/viewer_protocol.h"
+#include "platform/report.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ class Requests {
         QApplication::quit();
         break;
       case protocol::Command::Unknown:
-        std::fprintf(stderr, "blivoturnix-help: unknown request \"%s\"\n", pending_.c_str());
+        blivo::ReportProblem("unknown request \"" + pending_ + "\"");
         break;
     }
   }
@@ -83,6 +84,7 @@ class Requests {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  blivo::SetReportingProgram("blivoturnix-help");
   const bool serve = argc == 2 && std::string(argv[1]) == "--serve";
   if (serve) {
     // Whatever becomes of the game, its help viewer goes with it.

@@ -4,6 +4,14 @@
 
 namespace blivo {
 
-void ReportProblem(const std::string& problem) { std::fprintf(stderr, "blivoturnix: %s\n", problem.c_str()); }
+namespace {
+
+const char* program = "blivoturnix";
+
+}  // namespace
+
+void SetReportingProgram(const char* name) { program = name; }
+
+void ReportProblem(const std::string& problem) { std::fprintf(stderr, "%s: %s\n", program, problem.c_str()); }
 
 }  // namespace blivo

@@ -5,7 +5,9 @@
 
 namespace blivo {
 
-// Writes "blivoturnix: <problem>" and a line end to standard error.
+// Writes "<program>: <problem>" and a line end to standard error; the program
+// is "blivoturnix" unless a program of the game names itself otherwise.
 void ReportProblem(const std::string& problem);
+void SetReportingProgram(const char* name);
 
 }  // namespace blivo

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/report.h"
 #include "platform/whole_file.h"
 
 namespace blivo {
@@ -65,18 +66,16 @@ void SettingsStore::Load(bool report) {
     case FileRead::Failed:
       // A later look keeps the last good reading; only the first one speaks.
       if (report) {
-        std::fprintf(stderr, "blivoturnix: cannot read the settings file %s: %s; the game starts from the defaults\n",
-                     file_.c_str(), error.c_str());
+        ReportProblem("cannot read the settings file " + file_ + ": " + error + "; the game starts from the defaults");
         text_ = SettingsText();
       }
       break;
     case FileRead::Read:
       text_ = SettingsText(std::move(bytes));
       if (report && text_.unreadableLines() > 0)
-        std::fprintf(stderr,
-                     "blivoturnix: %s: %zu line(s) are neither a section, a key nor a comment (the first is line "
-                     "%zu); they stay in the file as they are\n",
-                     file_.c_str(), text_.unreadableLines(), text_.firstUnreadableLine());
+        ReportProblem(file_ + ": " + std::to_string(text_.unreadableLines()) +
+                      " line(s) are neither a section, a key nor a comment (the first is line " +
+                      std::to_string(text_.firstUnreadableLine()) + "); they stay in the file as they are");
       break;
   }
   stamp_ = stamp;
@@ -151,7 +150,7 @@ void SettingsStore::writeBool(const std::string& section, const std::string& key
 
 void SettingsStore::writeText(const std::string& section, const std::string& key, const std::string& value) {
   if (!SettingsText::ValidSection(section) || !SettingsText::ValidKey(key)) {
-    std::fprintf(stderr, "blivoturnix: the settings cannot hold a key named [%s] %s\n", section.c_str(), key.c_str());
+    ReportProblem("the settings cannot hold a key named [" + section + "] " + key);
     return;
   }
   const std::string name = Folded(section, key);
@@ -173,10 +172,8 @@ void SettingsStore::writeText(const std::string& section, const std::string& key
 }
 
 bool SettingsStore::Report(const std::string& why) const {
-  std::fprintf(stderr,
-               "blivoturnix: cannot save the settings to %s: %s; the file stays as it was and the changes wait for "
-               "the next save\n",
-               file_.c_str(), why.c_str());
+  ReportProblem("cannot save the settings to " + file_ + ": " + why +
+                "; the file stays as it was and the changes wait for the next save");
   return false;
 }
 

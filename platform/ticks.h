@@ -6,8 +6,9 @@
 
 namespace blivo {
 
-// Milliseconds since an arbitrary start, wrapping around at 2^32 like the
-// counter of the system the game was first written for.
+// Milliseconds since an arbitrary start, as a 32-bit counter that wraps
+// around after some 49 days; waits are worked out so that the wrap changes
+// nothing.
 std::uint32_t TickCount();
 
 using TickSource = std::function<std::uint32_t()>;

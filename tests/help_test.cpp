@@ -16,6 +16,7 @@
 #include <QTreeWidgetItemIterator>
 #include <cstring>
 #include <functional>
+#include <set>
 
 #include "chm_fixture.h"
 #include "help/chm_file.h"
@@ -555,11 +556,22 @@ TEST_F(HelpLayer, AViewerThatCannotBeRunCountsAsMissing) {
   EXPECT_EQ(ShowContext("tnix.chm", 2, 0), 1);
 }
 
-TEST(HelpCommands, NamesCarryTheirNumbers) {
-  EXPECT_EQ(HelpCommandName(1), "HELP_CONTEXT (1)");
-  EXPECT_EQ(HelpCommandName(3), "HELP_INDEX or HELP_CONTENTS (3)");
-  EXPECT_EQ(HelpCommandName(515), "HELP_SETWINPOS (515)");
-  EXPECT_EQ(HelpCommandName(6), "?? (6)");
+// Every command's name in the log carries its number; known commands have
+// names of their own, each a different one, the rest "??".
+TEST(HelpCommands, NamesCarryTheirNumbersAndTellTheKnownApart) {
+  std::set<std::string> known;
+  for (int command = 0; command <= 1024; ++command) {
+    const std::string name = HelpCommandName(command);
+    const std::string number = " (" + std::to_string(command) + ")";
+    ASSERT_GT(name.size(), number.size());
+    ASSERT_EQ(name.substr(name.size() - number.size()), number) << name;
+    const std::string bare = name.substr(0, name.size() - number.size());
+    if (bare == "??") continue;
+    EXPECT_TRUE(bare.rfind("HELP_", 0) == 0) << name;
+    EXPECT_TRUE(known.insert(bare).second) << bare << " names two commands";
+  }
+  EXPECT_EQ(HelpCommandName(HELP_CONTEXT), "HELP_CONTEXT (1)") << "the one the game sends";
+  EXPECT_EQ(known.size(), 16u);
 }
 
 TEST(FriendlyVersions, FirstMatchingRowWins) {

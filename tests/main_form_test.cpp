@@ -359,6 +359,52 @@ TEST_F(MainWindow, TheSolvedSequenceOffersTheTimeInTheRightList) {
   EXPECT_TRUE(asked.empty()) << "no second offer until mixed again";
 }
 
+// Every puzzle and variant keeps its own list: a solve opens the list named by
+// the puzzle and, for Hexagon and Wedding, the variant it was solved in.
+TEST_F(MainWindow, ASolveOpensTheListOfItsPuzzleAndVariant) {
+  Start();
+  struct Case {
+    int mode, variant;
+    const char* list;
+  } cases[] = {{Gripple, 1, "grip"},  {Hexagon, 1, "hexa1"}, {Hexagon, 2, "hexa2"}, {Hexagon, 3, "hexa3"},
+               {Oktopus, 1, "okto"},  {Wedding, 1, "wedd1"}, {Wedding, 2, "wedd2"}, {Wedding, 3, "wedd3"},
+               {Wedding, 4, "wedd4"}};
+  for (const Case& c : cases) {
+    form->SelectPuzzle(c.mode);
+    if (c.mode == Hexagon) HexagonVariant = c.variant;
+    if (c.mode == Wedding) WeddingVariant = c.variant;
+    GameState[c.mode] = Running;
+    PlayTime[c.mode] = 42;
+    asked.clear();
+    form->puzzleSolved();
+    EXPECT_EQ(asked, (std::vector<std::string>{"done", std::string("highscore ") + c.list + " 42"})) << c.list;
+  }
+}
+
+// The solve plays the solved sound, which cuts off the turn's own; with the
+// sound switched off it is silent.
+TEST_F(MainWindow, ASolvePlaysTheSolvedSoundOnlyWithTheSoundOn) {
+  Start();
+  form->TimerTimer();  // the sound output is open
+  ASSERT_EQ(form->soundsLoaded(), 5);
+  GrippleBoard = GrippleTarget;
+  GrippleTurnRight(5);
+  GameState[Gripple] = Running;
+  Click(Qt::LeftButton, 225, 225);
+  ASSERT_EQ(GameState[Gripple], Solved);
+  EXPECT_EQ(form->soundPlaying(), 1) << "the solved sound, after the turn's sound 4";
+
+  // A turn sounds 4; then, with the sound off, a solve starts nothing.
+  GrippleBoard = {{{1, 2, 3, 4}, {2, 3, 4, 1}, {3, 4, 1, 2}, {4, 1, 2, 3}}};
+  Click(Qt::LeftButton, 225, 225);
+  ASSERT_EQ(form->soundPlaying(), 4);
+  form->button("soundbtn")->click();
+  GameState[Gripple] = Running;
+  form->puzzleSolved();
+  EXPECT_EQ(GameState[Gripple], Solved);
+  EXPECT_EQ(form->soundPlaying(), 4) << "the turn's sound plays on; no solved sound started";
+}
+
 TEST_F(MainWindow, DialogsStopTheClockExceptTheLanguageChoice) {
   Start();
   // The help button asks the program's help system, which the main window set up.
