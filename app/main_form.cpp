@@ -230,12 +230,14 @@ void TMainForm::boxPaint() {
   PuzzleDraw();
   timboxPaint();
   inBoardPaint_ = false;
-  if (!boardPainted_) {
-    // The board is on the screen before anything else is started or shown.
-    boardPainted_ = true;
+  if (!firstPaintSeen_) {
+    // The board is on the screen before anything else is started or shown;
+    // only then is the start ready for the greeting.
+    firstPaintSeen_ = true;
     QTimer::singleShot(0, this, [this] {
       setWindowIcon(GameIcon());
       if (afterFirstPaint_) std::exchange(afterFirstPaint_, nullptr)();
+      boardPainted_ = true;
       FirstActivationWhenReady();
       StartSound();
     });

@@ -112,7 +112,8 @@ class TMainForm : public QWidget, public PuzzleHost {
   bool placed_ = false;
   bool inBoardPaint_ = false;
   bool soundStarted_ = false;
-  bool boardPainted_ = false;
+  bool firstPaintSeen_ = false;
+  bool boardPainted_ = false;  // and what follows the first paint is done
   bool activated_ = false;  // the window was activated or shown
   bool soundOn_ = true;  // soundbtn down
   bool musicOn_ = true;  // MidiBtn down

@@ -28,6 +28,14 @@ size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } EN
 expected="$(device 500)x$(device 366)"
 [ "$size" = "$expected" ] || fail "the window is $size, not $expected"
 
+# The greeting comes over the painted board: the splash, 200 x 150.
+splash="$(device 200)x$(device 150)+"
+seen=0
+for _ in $(seq 30); do
+  xwininfo -root -tree | grep -q " $splash" && { seen=1; break; }
+  sleep 0.1
+done
+[ "$seen" = 1 ] || fail "no splash greets the player"
 sleep 3.3  # the splash goes after three seconds
 kill -0 $game 2>/dev/null || fail "the game ended: $(cat "$config/stderr")"
 # The Hexagon button (200, 4, 25 x 25) and the exit button (148, 4), at their middles.
