@@ -51,7 +51,11 @@ rc=$?
 [ -s "$player_tmp/HHDebug.txt" ] && grep -E "_ModuleDir|EXE Version" "$player_tmp/HHDebug.txt" ||
   fail "no debug log in the player's temporary folder"
 # As it is played: the menu's command in the player's login shell (whose PATH
-# has /usr/games), its window up for a few seconds, then ended.
+# has /usr/games), the window up for a few seconds, then the exit button and
+# "yes" to the end-game question; the game ends and keeps its settings in the
+# player's home. The language is chosen already, so no dialog stands in the way.
+runuser -u player -- mkdir -p ~player/.config/BlivoGames/BlivoTurnix
+printf '[common]\ntongue=0\nmusic=0\n' | runuser -u player -- tee ~player/.config/BlivoGames/BlivoTurnix/V1.ini >/dev/null
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb EXEC_LINE=$exec_line "$here/tests/desktop/x_session.sh" --wm -- bash -c '
   runuser -l player -w DISPLAY,SDL_AUDIODRIVER,QT_QPA_PLATFORM -c "$EXEC_LINE" &
@@ -63,17 +67,23 @@ SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb EXEC_LINE=$exec_line "$here/tests/desk
   done
   [ -n "$window" ] || { echo "no window"; kill $game; exit 1; }
   xwininfo -id "$window" | grep -E "Width|Height"
-  sleep 4
+  sleep 4  # past the splash
   kill -0 $game || { echo "the game ended by itself"; exit 1; }
-  kill $game; wait $game 2>/dev/null  # runuser hands the signal on to the game
-  exit 0' || fail "the game did not run as a player's window"
+  xdotool mousemove --window "$window" 160 16 click 1  # the exit button
+  sleep 0.5
+  xdotool key Return
+  for _ in $(seq 50); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+  if kill -0 $game 2>/dev/null; then echo "the game did not end on yes"; kill $game; exit 1; fi
+  wait $game' || fail "the game did not run and end as a player's window"
+echo "the player's settings:"
+cat ~player/.config/BlivoGames/BlivoTurnix/V1.ini || fail "no settings in the player's home"
+grep -q '^mode=' ~player/.config/BlivoGames/BlivoTurnix/V1.ini || fail "the game did not write its settings on exit"
 snapshot >/tmp/blivoturnix-after.$$
 if diff /tmp/blivoturnix-before.$$ /tmp/blivoturnix-after.$$; then
   echo "nothing written into /usr/lib/blivoturnix"
 else
   fail "the game wrote into /usr/lib/blivoturnix"
 fi
-ls -la ~player/.config/BlivoGames/BlivoTurnix/ 2>/dev/null
 rm -rf "$player_tmp"
 
 step "apt-get remove blivoturnix"
