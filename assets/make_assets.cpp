@@ -1,7 +1,8 @@
 // Paints every picture and makes every sound and tune of the game.
-// Usage: make_assets GAME_FOLDER EMBED_FOLDER
+// Usage: make_assets GAME_FOLDER EMBED_FOLDER DESKTOP_FOLDER
 // GAME_FOLDER gets what lies beside the program (the board pictures and the
-// tunes); EMBED_FOLDER gets what is built into it, with embedded.qrc listing it.
+// tunes); EMBED_FOLDER gets what is built into it, with embedded.qrc listing it;
+// DESKTOP_FOLDER what only the desktop shows (the scalable icon).
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -70,12 +71,13 @@ int main(int argc, char* argv[]) {
   // Fonts need a GUI application, but nothing is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make_assets GAME_FOLDER EMBED_FOLDER\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: make_assets GAME_FOLDER EMBED_FOLDER DESKTOP_FOLDER\n");
     return 2;
   }
   Output game(QDir(QString::fromLocal8Bit(argv[1])));
   Output embedded(QDir(QString::fromLocal8Bit(argv[2])));
+  Output desktop(QDir(QString::fromLocal8Bit(argv[3])));
   bool ok = true;
 
   ok &= game.Image(assets::PaintGripplePicture(), "b1.bmp");
@@ -103,5 +105,7 @@ int main(int argc, char* argv[]) {
       {"wedding", assets::WeddingMoveSound()}};
   for (const auto& [name, wave] : sounds) ok &= embedded.Bytes(WaveBytes(wave), QString("sounds/") + name + ".wav");
   ok &= embedded.ResourceList();
+  const QByteArray svg = assets::IconSvg();
+  ok &= !svg.isEmpty() && desktop.Bytes(svg, "icon.svg");
   return ok ? 0 : 1;
 }

@@ -22,6 +22,8 @@ QImage PaintSplash();           // 200 x 150, the title picture
 // The game's icon, size x size pixels, and the same drawn into a rectangle.
 QImage PaintIcon(int size);
 void DrawIcon(QPainter& p, const QRectF& into);
+// The same icon as a scalable picture (SVG) for the desktop's icon theme.
+QByteArray IconSvg();
 // Glyphs are painted in their own logical pixels at a device scale (1 for a
 // plain screen, 2 for one that doubles every pixel, ...).
 // The tool-bar glyphs by name.

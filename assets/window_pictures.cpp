@@ -1,6 +1,8 @@
 // The pictures of the window itself: the clock's digits, the tool bar's ground,
 // the dialogs' marble and the icon.
+#include <QBuffer>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include "assets/paint_kit.h"
 #include "assets/pictures.h"
@@ -100,6 +102,23 @@ QImage PaintIcon(int size) {
   QPainter p(&icon);
   DrawIcon(p, QRectF(0, 0, size, size));
   return icon;
+}
+
+QByteArray IconSvg() {
+  // The icon's own 64 units make the picture's frame; the painter calls are those of the bitmaps.
+  QBuffer svg;
+  QSvgGenerator generator;
+  generator.setOutputDevice(&svg);
+  generator.setSize(QSize(64, 64));
+  generator.setViewBox(QRectF(0, 0, 64, 64));
+  generator.setResolution(96);
+  generator.setTitle("Blivo Turnix");
+  generator.setDescription("The icon of Blivo Turnix");
+  QPainter p;
+  if (!p.begin(&generator)) return {};
+  DrawIcon(p, QRectF(0, 0, 64, 64));
+  p.end();
+  return svg.data();
 }
 
 }  // namespace assets
