@@ -96,6 +96,8 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Blivo Turnix");
+  // The help belongs to the game: a desktop shows its window under the game's entry.
+  QGuiApplication::setDesktopFileName("example.blivogames.BlivoTurnix");
   HelpViewer viewer;
   viewer.report = Report;
   if (serve) {
