@@ -11,7 +11,7 @@
 
 namespace blivo {
 
-const std::array<ToolButtonSpec, 15> kToolButtons = {{
+const std::array<ToolButtonEntry, 15> kToolButtons = {{
     {"MixBtn", "mix", {4, 4, 25, 25}, ToolKind::Push, &MainTexts::mix},
     {"OptionBtn", "option", {28, 4, 25, 25}, ToolKind::ActsOnPress, &MainTexts::option},
     {"PauseBtn", "pause", {52, 4, 25, 25}, ToolKind::Push, &MainTexts::pause},
@@ -43,24 +43,24 @@ ToolBar::ToolBar(QWidget* window, const Bitmap& clock, std::function<void(int x,
   puzzleGroup_->setExclusive(true);
   int puzzle = 0;
   for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
-    const ToolButtonSpec& spec = kToolButtons[i];
+    const ToolButtonEntry& entry = kToolButtons[i];
     QToolButton* b = nullptr;
-    if (spec.kind == ToolKind::ActsOnPress) {
+    if (entry.kind == ToolKind::ActsOnPress) {
       auto* press = new PressButton(panel_);
       press->onPress = pressedAt;
       b = press;
     } else {
       b = new QToolButton(panel_);
     }
-    b->setObjectName(spec.name);
+    b->setObjectName(entry.name);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(spec.place);
-    const QIcon glyph = GlyphIcon(spec.glyph);
+    b->setGeometry(entry.place);
+    const QIcon glyph = GlyphIcon(entry.glyph);
     b->setIcon(glyph);
-    b->setIconSize(GlyphSize(spec.glyph));
-    if (spec.kind == ToolKind::Toggle || spec.kind == ToolKind::Puzzle) b->setCheckable(true);
-    if (spec.kind == ToolKind::Puzzle) puzzleGroup_->addButton(b, puzzle++);
+    b->setIconSize(GlyphSize(entry.glyph));
+    if (entry.kind == ToolKind::Toggle || entry.kind == ToolKind::Puzzle) b->setCheckable(true);
+    if (entry.kind == ToolKind::Puzzle) puzzleGroup_->addButton(b, puzzle++);
     buttons_[i] = b;
   }
 

@@ -29,7 +29,7 @@ enum class ToolKind {
   Puzzle,       // one of the radio group of the four puzzles
 };
 
-struct ToolButtonSpec {
+struct ToolButtonEntry {
   const char* name;
   const char* glyph;
   QRect place;  // in the tool bar
@@ -38,7 +38,7 @@ struct ToolButtonSpec {
 };
 
 // Left to right.
-extern const std::array<ToolButtonSpec, 15> kToolButtons;
+extern const std::array<ToolButtonEntry, 15> kToolButtons;
 
 // The clock's controls in the tool bar.
 constexpr QRect kClockBevel{275, 4, 120, 26};

@@ -155,11 +155,11 @@ TEST_F(MainWindow, ToolBarButtonsAreNamedByTheirHintsInTheLanguage) {
   for (int language : {0, 1}) {
     Language = language;
     form->ApplyLanguage();
-    for (const ToolButtonSpec& spec : kToolButtons) {
-      QToolButton* b = form->button(spec.name);
-      EXPECT_FALSE(b->toolTip().isEmpty()) << spec.name;
-      EXPECT_EQ(b->accessibleName(), b->toolTip()) << spec.name;
-      EXPECT_EQ(b->accessibleDescription(), b->toolTip()) << spec.name;
+    for (const ToolButtonEntry& entry : kToolButtons) {
+      QToolButton* b = form->button(entry.name);
+      EXPECT_FALSE(b->toolTip().isEmpty()) << entry.name;
+      EXPECT_EQ(b->accessibleName(), b->toolTip()) << entry.name;
+      EXPECT_EQ(b->accessibleDescription(), b->toolTip()) << entry.name;
     }
   }
   EXPECT_EQ(form->button("TongueBtn")->accessibleName(), "I don't speak german.");
@@ -564,7 +564,7 @@ TEST_F(MainWindow, TheGameRunsAndSoundsWithOnlyItsOwnFilesBesideIt) {
   form->TimerTimer();
   EXPECT_EQ(form->soundsLoaded(), 5);
   EXPECT_EQ(form->music().files().size(), 1u);
-  for (const ToolButtonSpec& spec : kToolButtons) EXPECT_FALSE(form->button(spec.name)->icon().isNull()) << spec.name;
+  for (const ToolButtonEntry& entry : kToolButtons) EXPECT_FALSE(form->button(entry.name)->icon().isNull()) << entry.name;
   EXPECT_FALSE(form->timeLabel()->pixmap().isNull());
   EXPECT_FALSE(form->dialogBackground().isNull());
   // The clock's last cell shows the digit 0 of the built-in strip.
