@@ -28,6 +28,11 @@ class Output {
     return true;
   }
 
+  // A file beside the others that the program does not carry (the help's copies of the glyphs).
+  bool UnlistedImage(const QImage& image, const QString& name) {
+    return (Prepare(name) && image.save(folder_.filePath(name))) || Fail(name);
+  }
+
   bool Bytes(const QByteArray& bytes, const QString& name) {
     QFile file(folder_.filePath(name));
     if (!Prepare(name) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return Fail(name);
@@ -55,8 +60,26 @@ class Output {
   QStringList files_;
 };
 
-QString ScaledName(const QString& name, int scale) {
-  return scale == 1 ? name + ".png" : QString("%1@%2x.png").arg(name).arg(scale);
+QString ScaledName(const QString& name, int scale, const char* suffix) {
+  return scale == 1 ? name + suffix : QString("%1@%2x%3").arg(name).arg(scale).arg(suffix);
+}
+
+// A glyph as the program shows it: its premultiplied pixels as they are, so
+// that nothing is decoded at start (platform/embedded_assets.h has the layout).
+QByteArray GlyphPixels(const QImage& glyph) {
+  const QImage image = glyph.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QByteArray bytes("BGLY", 4);
+  auto word = [&bytes](quint32 v) {
+    for (int i = 0; i < 4; ++i) bytes.append(static_cast<char>(v >> (8 * i) & 0xFF));
+  };
+  word(static_cast<quint32>(image.width()));
+  word(static_cast<quint32>(image.height()));
+  word(0);
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) word(line[x]);
+  }
+  return bytes;
 }
 
 QByteArray WaveBytes(const assets::Wave& wave) {
@@ -95,9 +118,12 @@ int main(int argc, char* argv[]) {
   ok &= embedded.Image(assets::PaintSplash(), "pictures/splash.bmp");
   for (int size : kIconSizes) ok &= embedded.Image(assets::PaintIcon(size), QString("icons/icon-%1.png").arg(size));
   for (int scale : kGlyphScales) {
-    for (const auto& [name, glyph] : assets::PaintGlyphs(scale)) ok &= embedded.Image(glyph, "glyphs/" + ScaledName(name, scale));
-    for (const auto& [name, glyph] : assets::PaintDialogGlyphs(scale))
-      ok &= embedded.Image(glyph, "glyphs/" + ScaledName(name, scale));
+    auto glyphs = assets::PaintGlyphs(scale);
+    glyphs.merge(assets::PaintDialogGlyphs(scale));
+    for (const auto& [name, glyph] : glyphs) {
+      ok &= embedded.Bytes(GlyphPixels(glyph), "glyphs/" + ScaledName(name, scale, ".glyph"));
+      ok &= embedded.UnlistedImage(glyph, "glyphs/" + ScaledName(name, scale, ".png"));
+    }
   }
   const std::pair<const char*, assets::Wave> sounds[] = {
       {"solved", assets::SolvedSound()},   {"hexagon", assets::HexagonMoveSound()},

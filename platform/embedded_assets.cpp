@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -25,15 +25,38 @@ QImage Resource(const QString& path) {
   return image;
 }
 
+constexpr qsizetype kGlyphHeaderSize = 16;
+constexpr quint32 kLargestGlyphSide = 1024;
+
 QString GlyphPath(const QString& name, int scale) {
-  return scale == 1 ? QString(":/glyphs/%1.png").arg(name) : QString(":/glyphs/%1@%2x.png").arg(name).arg(scale);
+  return scale == 1 ? QString(":/glyphs/%1.glyph").arg(name) : QString(":/glyphs/%1@%2x.glyph").arg(name).arg(scale);
+}
+
+quint32 LittleWord(const char* at) {
+  const auto* b = reinterpret_cast<const unsigned char*>(at);
+  return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
+}
+
+// The bytes of a built-in glyph; empty, with a line on standard error, if the program lacks it.
+QByteArrayView GlyphBytes(const QString& path) {
+  const QResource resource(path);
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+    ReportProblem(path.toStdString() + ": the program lacks this glyph");
+    return {};
+  }
+  return QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size());
 }
 
 // The painting of a glyph at an integer scale, read once.
 const QImage& GlyphAt(const QString& name, int scale) {
   static std::map<std::pair<QString, int>, QImage> cache;
   auto [at, fresh] = cache.try_emplace({name, scale});
-  if (fresh) at->second = Resource(GlyphPath(name, scale)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (fresh) {
+    const QString path = GlyphPath(name, scale);
+    const QByteArrayView bytes = GlyphBytes(path);
+    at->second = DecodeGlyph(bytes);
+    if (at->second.isNull() && !bytes.isEmpty()) ReportProblem(path.toStdString() + ": this glyph cannot be read");
+  }
   return at->second;
 }
 
@@ -103,13 +126,18 @@ class GlyphIconEngine : public QIconEngine {
 }  // namespace
 
 Bitmap EmbeddedBitmap(const char* name) {
-  QFile file(QString(":/pictures/%1.bmp").arg(name));
+  // Stored as they are: read in place.
+  const QResource resource(QString(":/pictures/%1.bmp").arg(name));
+  const std::string path = resource.fileName().toStdString();
   Bitmap bitmap;
   std::string error;
-  const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  if (!DecodePicture(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                     file.fileName().toStdString(), bitmap, error))
-    ReportProblem(error.empty() ? file.fileName().toStdString() + ": the program lacks this picture" : error);
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+    ReportProblem(path + ": the program lacks this picture");
+  } else if (!DecodePicture(std::string_view(reinterpret_cast<const char*>(resource.data()),
+                                             static_cast<std::size_t>(resource.size())),
+                            path, bitmap, error)) {
+    ReportProblem(error.empty() ? path + ": the program lacks this picture" : error);
+  }
   return bitmap;
 }
 
@@ -132,22 +160,32 @@ QByteArray EmbeddedSound(const char* name) {
 
 QIcon GlyphIcon(const char* name) { return QIcon(new GlyphIconEngine(QString::fromUtf8(name))); }
 
+QImage DecodeGlyph(QByteArrayView bytes) {
+  if (bytes.size() < kGlyphHeaderSize || !bytes.startsWith("BGLY")) return {};
+  const quint32 width = LittleWord(bytes.data() + 4), height = LittleWord(bytes.data() + 8);
+  if (width == 0 || height == 0 || width > kLargestGlyphSide || height > kLargestGlyphSide ||
+      LittleWord(bytes.data() + 12) != 0)
+    return {};
+  if (bytes.size() - kGlyphHeaderSize != qsizetype(width) * height * 4) return {};
+  QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return {};
+  const char* pixel = bytes.data() + kGlyphHeaderSize;
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x, pixel += 4) line[x] = LittleWord(pixel);
+  }
+  return image;
+}
+
 QSize GlyphSize(const char* name) {
-  // Width and height stand in the PNG file's first chunk, bytes 16 to 23.
+  // Width and height stand in the glyph's header.
   static std::map<std::string, QSize> sizes;
   auto [at, fresh] = sizes.try_emplace(name);
   if (fresh) {
-    QFile file(GlyphPath(QString::fromUtf8(name), 1));
-    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
-    if (head.size() == 24 && head.startsWith("\x89PNG")) {
-      auto big = [&](int from) {
-        return static_cast<int>(static_cast<unsigned char>(head[from]) << 24 | static_cast<unsigned char>(head[from + 1]) << 16 |
-                                static_cast<unsigned char>(head[from + 2]) << 8 | static_cast<unsigned char>(head[from + 3]));
-      };
-      at->second = QSize(big(16), big(20));
-    } else {
-      ReportProblem(file.fileName().toStdString() + ": the program lacks this glyph");
-    }
+    const QByteArrayView head = GlyphBytes(GlyphPath(QString::fromUtf8(name), 1));
+    if (head.size() >= kGlyphHeaderSize && head.startsWith("BGLY"))
+      at->second = QSize(int(std::min(LittleWord(head.data() + 4), kLargestGlyphSide)),
+                         int(std::min(LittleWord(head.data() + 8), kLargestGlyphSide)));
   }
   return at->second;
 }

@@ -28,6 +28,11 @@ QSize GlyphSize(const char* name);
 // The glyph as a picture for a screen with the given device pixel ratio.
 QPixmap GlyphPixmap(const char* name, qreal ratio);
 
+// A glyph as the program carries it: "BGLY", its width and height and a zero
+// word, then width x height premultiplied ARGB pixels, every word little-endian.
+// A null picture when the bytes are not such a glyph.
+QImage DecodeGlyph(QByteArrayView bytes);
+
 // The game's icon, in every size it is painted in.
 QIcon GameIcon();
 // The icon at a size in the game's pixels, for a screen of the given ratio.

@@ -222,6 +222,44 @@ TEST(Pictures, EveryGlyphIsPaintedForEachScale) {
   }
 }
 
+// A glyph in the program's own layout: header, then little-endian pixels.
+QByteArray GlyphBytes(quint32 width, quint32 height, quint32 reserved, const std::vector<quint32>& pixels) {
+  QByteArray bytes("BGLY", 4);
+  for (quint32 v : {width, height, reserved})
+    for (int i = 0; i < 4; ++i) bytes.append(char(v >> 8 * i & 0xFF));
+  for (quint32 v : pixels)
+    for (int i = 0; i < 4; ++i) bytes.append(char(v >> 8 * i & 0xFF));
+  return bytes;
+}
+
+TEST(Pictures, AGlyphIsReadPixelForPixelAndAnythingElseIsTurnedAway) {
+  const std::vector<quint32> pixels = {0xFF102030, 0x80402010, 0x00000000, 0xFFFFFFFF, 0x7F7F0000, 0x01010101};
+  const QImage glyph = DecodeGlyph(GlyphBytes(3, 2, 0, pixels));
+  ASSERT_EQ(glyph.size(), QSize(3, 2));
+  EXPECT_EQ(glyph.format(), QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(reinterpret_cast<const QRgb*>(glyph.constScanLine(y))[x], pixels[y * 3 + x]) << x << "," << y;
+
+  const QByteArray good = GlyphBytes(3, 2, 0, pixels);
+  const struct {
+    const char* what;
+    QByteArray bytes;
+  } bad[] = {
+      {"nothing", QByteArray()},
+      {"only the header", good.left(16)},
+      {"one byte short", good.chopped(1)},
+      {"one byte more", good + '\0'},
+      {"another kind", "PNGX" + good.mid(4)},
+      {"no width", GlyphBytes(0, 2, 0, {})},
+      {"no height", GlyphBytes(3, 0, 0, {})},
+      {"a side larger than any glyph", GlyphBytes(70000, 1, 0, std::vector<quint32>(70000))},
+      {"a size whose pixels overflow", GlyphBytes(0xFFFFFFFF, 0xFFFFFFFF, 0, pixels)},
+      {"a reserved word set", GlyphBytes(3, 2, 1, pixels)},
+  };
+  for (const auto& c : bad) EXPECT_TRUE(DecodeGlyph(c.bytes).isNull()) << c.what;
+}
+
 std::vector<unsigned char> ReadAll(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return {};
