@@ -93,6 +93,8 @@ void TMainForm::FormCreate() {
   WeddingVariant = settings.wmode;
   soundOn_ = settings.sound;
   musicOn_ = settings.music;
+  // Read while the buttons are set up.
+  pictureAhead_.Start(ProgramFolder + PuzzlePictureFile(PuzzleMode));
   button("soundbtn")->setChecked(soundOn_);
   button("MidiBtn")->setChecked(musicOn_);
 
@@ -160,7 +162,7 @@ void TMainForm::FormDestroy() {
 bool TMainForm::LoadBackground(int mode, std::string& error) {
   Bitmap picture;
   const std::string path = ProgramFolder + PuzzlePictureFile(mode);
-  if (!LoadPicture(path, picture, error)) return false;
+  if (!pictureAhead_.Take(path, picture, error)) return false;
   const PictureSize need = PuzzlePictureMinimum(mode);
   if (picture.width() < need.width || picture.height() < need.height) {
     error = path + ": the picture is " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) +

@@ -9,6 +9,7 @@
 
 #include "app/music_rotation.h"
 #include "dialogs/dialogs.h"
+#include "platform/picture_ahead.h"
 #include "platform/raster.h"
 #include "platform/settings_store.h"
 #include "platform/wave_player.h"
@@ -129,6 +130,7 @@ class TMainForm : public QWidget, public PuzzleHost {
 
   Bitmap digitStrip_;
   QImage dialogBackground_;
+  PictureAhead pictureAhead_;  // the board's picture, read while the window is made
 
   WavePlayer waves_;
   MusicRotation music_;

@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "platform/picture_ahead.h"
 #include "platform/picture_file.h"
 #include "puzzle_fixture.h"
 
@@ -265,6 +267,44 @@ TEST(PictureFiles, WhatIsNoPlainFileIsTurnedAwayWithoutWaiting) {
   EXPECT_FALSE(LoadPicture(dir.filePath("b2.bmp").toStdString(), picture, error));
   EXPECT_FALSE(LoadPicture(dir.filePath("b3.bmp").toStdString(), picture, error));
   EXPECT_EQ(error, dir.filePath("b3.bmp").toStdString() + ": no such file");
+}
+
+// The board's picture read ahead on a thread is the picture read at once; one
+// asked for under another name is read then, and a failure keeps its cause.
+TEST(PictureFiles, APictureReadAheadIsThePictureAskedFor) {
+  Bitmap direct, other;
+  std::string error;
+  ASSERT_TRUE(LoadPicture(GameFile("b1.bmp"), direct, error)) << error;
+  ASSERT_TRUE(LoadPicture(GameFile("b2.bmp"), other, error)) << error;
+  const auto same = [](const Bitmap& a, const Bitmap& b) {
+    if (a.width() != b.width() || a.height() != b.height()) return false;
+    for (int y = 0; y < a.height(); ++y)
+      if (!std::equal(a.scanLine(y), a.scanLine(y) + a.width(), b.scanLine(y))) return false;
+    return true;
+  };
+
+  PictureAhead ahead;
+  ahead.Start(GameFile("b1.bmp"));
+  Bitmap taken;
+  EXPECT_TRUE(ahead.Take(GameFile("b1.bmp"), taken, error)) << error;
+  EXPECT_TRUE(same(taken, direct));
+
+  ahead.Start(GameFile("b1.bmp"));
+  EXPECT_TRUE(ahead.Take(GameFile("b2.bmp"), taken, error)) << error;
+  EXPECT_TRUE(same(taken, other));
+  // Nothing started: read on the spot.
+  EXPECT_TRUE(ahead.Take(GameFile("b1.bmp"), taken, error)) << error;
+  EXPECT_TRUE(same(taken, direct));
+
+  QTemporaryDir dir;
+  const std::string missing = dir.filePath("b3.bmp").toStdString();
+  ahead.Start(missing);
+  EXPECT_FALSE(ahead.Take(missing, taken, error));
+  EXPECT_EQ(error, missing + ": no such file");
+  EXPECT_TRUE(same(taken, direct)) << "a failed reading leaves the picture as it was";
+
+  // A reading never taken is waited for when the reader goes.
+  PictureAhead().Start(GameFile("b4.bmp"));
 }
 
 }  // namespace
