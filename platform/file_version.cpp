@@ -1,11 +1,16 @@
 #include "platform/file_version.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace blivo {
 
@@ -117,17 +122,43 @@ std::optional<ProgramVersion> ParseProgramVersion(std::uint64_t fileSize, const 
 
 std::optional<ProgramVersion> ReadProgramVersion(const std::string& path) {
   // Only a plain file: opening a pipe or a device could wait for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
-  const long size = std::ftell(file.get());
-  if (size <= 0) return std::nullopt;
-  const ByteReader read = [&file](std::uint64_t offset, std::size_t count, void* out) {
-    return std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) == 0 &&
-           std::fread(out, 1, count, file.get()) == count;
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  // The headers a program's version is found through lie close together (the
+  // section table and its names at the end): read a block at a time.
+  constexpr std::uint64_t kBlock = 16 * 1024;
+  std::vector<unsigned char> block;
+  std::uint64_t blockAt = 0;
+  const ByteReader read = [&](std::uint64_t offset, std::size_t count, void* out) {
+    auto* to = static_cast<unsigned char*>(out);
+    while (count > 0) {
+      if (block.empty() || offset < blockAt || offset >= blockAt + block.size()) {
+        blockAt = offset / kBlock * kBlock;
+        block.resize(kBlock);
+        ssize_t got;
+        do got = ::pread(fd, block.data(), kBlock, static_cast<off_t>(blockAt));
+        while (got < 0 && errno == EINTR);
+        if (got <= 0 || static_cast<std::uint64_t>(got) <= offset - blockAt) {
+          block.clear();
+          return false;
+        }
+        block.resize(static_cast<std::size_t>(got));
+      }
+      const std::size_t from = static_cast<std::size_t>(offset - blockAt);
+      const std::size_t n = std::min(count, block.size() - from);
+      std::memcpy(to, block.data() + from, n);
+      to += n, offset += n, count -= n;
+    }
+    return true;
   };
-  return ParseProgramVersion(static_cast<std::uint64_t>(size), read);
+  const auto version = ParseProgramVersion(static_cast<std::uint64_t>(status.st_size), read);
+  ::close(fd);
+  return version;
 }
 
 }  // namespace blivo

@@ -33,10 +33,12 @@ FileRead ReadWholeFile(const std::string& path, std::int64_t largest, std::strin
     error = tooLong(st.st_size);
     result = FileRead::Failed;
   } else {
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
+    // Read straight into the result; room for one byte more shows whether it grew.
+    std::size_t have = 0;
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (have == bytes.size()) bytes.resize(bytes.size() + 65536);
+      const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
       if (got < 0 && errno == EINTR) continue;
       if (got < 0) {
         error = std::string("cannot read it: ") + std::strerror(errno);
@@ -44,14 +46,15 @@ FileRead ReadWholeFile(const std::string& path, std::int64_t largest, std::strin
         break;
       }
       if (got == 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
+      have += static_cast<std::size_t>(got);
       // It may grow while it is read.
-      if (static_cast<std::int64_t>(bytes.size()) > largest) {
-        error = tooLong(static_cast<long long>(bytes.size()));
+      if (static_cast<std::int64_t>(have) > largest) {
+        error = tooLong(static_cast<long long>(have));
         result = FileRead::Failed;
         break;
       }
     }
+    bytes.resize(have);
   }
   ::close(fd);
   if (result == FileRead::Failed) bytes.clear();
