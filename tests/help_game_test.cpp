@@ -186,11 +186,8 @@ class HelpInTheGame : public ::testing::Test {
 
   // A program folder with the game's own files and the help file given.
   std::string FolderWithHelp(const QByteArray& help) {
-    for (const char* f : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp", "digits.bmp", "dialog.bmp"})
+    for (const char* f : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"})
       QFile::copy(QString::fromStdString(testing::GameFile(f)), programs.filePath(f));
-    QDir(programs.path()).mkdir("glyphs");
-    const QDir glyphs(QString::fromStdString(testing::GameFile("glyphs")));
-    for (const QString& g : glyphs.entryList(QDir::Files)) QFile::copy(glyphs.filePath(g), programs.filePath("glyphs/" + g));
     QFile::remove(programs.filePath("tnix.chm"));
     testing::WriteBytes(programs.filePath("tnix.chm"), help);
     return programs.path().toStdString() + "/";

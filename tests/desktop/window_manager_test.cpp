@@ -38,7 +38,7 @@ xcb_connection_t* X() { return qGuiApp->nativeInterface<QNativeInterface::QX11Ap
 
 xcb_atom_t Atom(const char* name) {
   auto* reply = xcb_intern_atom_reply(X(), xcb_intern_atom(X(), 0, std::strlen(name), name), nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
   std::free(reply);
   return atom;
 }
