@@ -1,19 +1,16 @@
 #include "platform/settings_store.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <charconv>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
+#include "platform/file_save.h"
 #include "platform/report.h"
 #include "platform/whole_file.h"
 
@@ -209,27 +206,12 @@ bool SettingsStore::flush() {
   }
 
   if (read == FileRead::Missing || disk.bytes() != bytes) {
-    QSaveFile save(path);
-    const auto fail = [&](const std::string& why) {
-      save.cancelWriting();
+    std::string why;
+    if (!SaveWholeFile(file_, disk.bytes(), why)) {
       text_ = SettingsText(std::move(bytes));
       stamp_ = stamp;
       return Report(why);
-    };
-    // Unbuffered, so that a write the disk cuts short shows in its count: a
-    // buffered save file reports a file cut short as saved, and does not
-    // look at what syncing says either.
-    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(save.errorString().toStdString());
-    const std::string& out = disk.bytes();
-    errno = 0;
-    const qint64 written = save.write(out.data(), static_cast<qint64>(out.size()));
-    if (written != static_cast<qint64>(out.size())) {
-      const int cause = errno;
-      return fail("only " + std::to_string(written < 0 ? 0 : written) + " of its " + std::to_string(out.size()) +
-                  " bytes could be written" + (cause ? std::string(" (") + std::strerror(cause) + ")" : ""));
     }
-    if (::fsync(save.handle()) != 0) return fail(std::string("it cannot be put on the disk: ") + std::strerror(errno));
-    if (!save.commit()) return Report(save.errorString().toStdString());
   }
   text_ = std::move(disk);
   stamp_ = CurrentStamp();

@@ -416,6 +416,38 @@ TEST_F(SettingsFile, AFullDiskKeepsTheOldFileAndTheChangesForTheNextSave) {
   EXPECT_EQ(Bytes(), "[common]\ntongue=1\n; " + std::string(4000, 'p') + "\n");
 }
 
+TEST_F(SettingsFile, ASaveReplacesTheFileItselfAndTakesBackWhatACutOffSaveLeft) {
+  WriteBytes("[common]\ntongue=0\n");
+  ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
+  {
+    // What a save killed between naming its new bytes and moving them leaves.
+    QFile left(dir.filePath("V1.ini.saving"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("[common]\ntongue=");
+  }
+  SettingsStore store(path());
+  store.writeInt("common", "tongue", 1);
+  ASSERT_TRUE(store.flush());
+  EXPECT_EQ(Bytes(), "[common]\ntongue=1\n");
+  EXPECT_EQ(Entries(), QStringList{"V1.ini"});
+  struct stat st {};
+  ASSERT_EQ(::stat(path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u) << "the file keeps its permissions";
+
+  // A file that is a link to the real one saves the real one and stays a link.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+  const std::string real = dir.filePath("real/V1.ini").toStdString();
+  ASSERT_EQ(::rename(path().c_str(), real.c_str()), 0);
+  ASSERT_EQ(::symlink("real/V1.ini", path().c_str()), 0);
+  SettingsStore linked(path());
+  linked.writeInt("common", "tongue", 0);
+  ASSERT_TRUE(linked.flush());
+  ASSERT_EQ(::lstat(path().c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(Bytes(), "[common]\ntongue=0\n");
+  EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"V1.ini"});
+}
+
 TEST_F(SettingsFile, WhatIsNoPlainFileNeitherStopsTheGameNorIsReplaced) {
   ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
   SettingsStore store(path());  // must not wait for a writer
