@@ -32,7 +32,25 @@ TSplash::TSplash(QWidget* parent, int milliseconds)
 
 void TSplash::Click() {
   timer1_.stop();
-  if (isVisible()) accept();
+  if (!isVisible()) return;
+  // While it is being shown the toolkit hands out pending events before the
+  // dialog's own loop runs; ending it then would leave that loop waiting on a
+  // hidden dialog. It ends as soon as the showing is over.
+  if (showing_) {
+    endWhenShown_ = true;
+    return;
+  }
+  accept();
+}
+
+void TSplash::setVisible(bool visible) {
+  showing_ = visible;
+  QDialog::setVisible(visible);
+  showing_ = false;
+  if (visible && endWhenShown_) {
+    endWhenShown_ = false;
+    QTimer::singleShot(0, this, [this] { Click(); });
+  }
 }
 
 void TSplash::mousePressEvent(QMouseEvent*) { Click(); }
@@ -46,7 +64,7 @@ void TSplash::closeEvent(QCloseEvent* event) { event->ignore(); }
 void TSplash::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Time already up before the splash could be shown: it goes at once.
-  if (timedOut_) QTimer::singleShot(0, this, [this] { accept(); });
+  if (timedOut_) endWhenShown_ = true;
 }
 
 }  // namespace blivo

@@ -12,6 +12,7 @@ class TSplash : public QDialog {
 
   void Click();
   bool timedOut() const { return timedOut_; }
+  void setVisible(bool visible) override;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -22,6 +23,8 @@ class TSplash : public QDialog {
  private:
   QTimer timer1_;
   bool timedOut_ = false;
+  bool showing_ = false;       // inside the toolkit's showing of the dialog
+  bool endWhenShown_ = false;  // asked to end while being shown
 };
 
 }  // namespace blivo

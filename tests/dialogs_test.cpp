@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <functional>
+#include <string_view>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,6 +139,33 @@ TEST_F(DialogTest, TheSplashGoesAfterItsTimeOrAtAClick) {
   WhenShown(slow, [&] { QTest::mouseClick(&slow, Qt::LeftButton, {}, QPoint(100, 75)); });
   slow.exec();
   EXPECT_FALSE(slow.timedOut());
+}
+
+// Showing a greeting lets the toolkit handle pending events before the
+// dialog's own loop runs; a greeting whose time is up by then must still end
+// that loop, not leave the game waiting on a hidden dialog.
+TEST_F(DialogTest, ASplashWhoseTimeIsUpBeforeItsLoopRunsStillEnds) {
+  const std::pair<const char*, std::function<void(TSplash&)>> cases[] = {
+      {"time up before the showing", [](TSplash&) { QTest::qWait(20); }},
+      {"time up while it is shown", [](TSplash&) {}},
+      {"clicked while it is shown", [](TSplash& s) { QTimer::singleShot(0, &s, [&s] { s.Click(); }); }},
+  };
+  for (const auto& [what, before] : cases) {
+    TSplash splash(&main, std::string_view(what).starts_with("clicked") ? 60000 : 0);
+    before(splash);
+    bool rescued = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+      rescued = true;
+      splash.show();  // a hidden dialog's loop cannot be ended by hiding it again
+      splash.done(QDialog::Rejected);
+    });
+    watchdog.start(3000);
+    EXPECT_EQ(splash.exec(), QDialog::Accepted) << what;
+    EXPECT_FALSE(rescued) << what << ": the greeting's loop did not end on its own";
+    EXPECT_FALSE(splash.isVisible()) << what;
+  }
 }
 
 // Escape belongs to dialogs with a cancel button; the greeting, the info page
