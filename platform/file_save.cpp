@@ -43,8 +43,6 @@ struct Descriptor {
 
 }  // namespace
 
-std::string SavingName(const std::string& path) { return Target(path) + ".saving"; }
-
 bool SaveWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
   const std::string target = Target(path);
   const std::string saving = target + ".saving";
@@ -68,7 +66,8 @@ bool SaveWholeFile(const std::string& path, std::string_view bytes, std::string&
     error = std::move(why);
     return false;
   };
-  if (existed && ::fchmod(file.fd, old.st_mode & 07777) != 0) return fail(Why("cannot give the new file its permissions"));
+  if (existed && ::fchmod(file.fd, old.st_mode & 07777) != 0)
+    return fail(Why("cannot give the new file its permissions"));
 
   std::size_t written = 0;
   while (written < bytes.size()) {

@@ -16,7 +16,4 @@ namespace blivo {
 // permissions it had. On false, error says why (without the file's name).
 bool SaveWholeFile(const std::string& path, std::string_view bytes, std::string& error);
 
-// The name a save gives its new bytes before they become the file.
-std::string SavingName(const std::string& path);
-
 }  // namespace blivo

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -95,16 +94,6 @@ bool Viewable(QWidget& w) {
   return viewable;
 }
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QTest::qWait(10);
-  }
-  return true;
-}
-
 void SendToRoot(QWidget& w, const char* message, std::uint32_t first, std::uint32_t second = 0) {
   xcb_client_message_event_t event{};
   event.response_type = XCB_CLIENT_MESSAGE;
@@ -131,7 +120,8 @@ class WindowManager : public ::testing::Test {
                                           [this] { form->ApplyLanguage(); });
     form->UseDialogs(dialogs->Calls(form->dialogs()));
     form->show();
-    ASSERT_TRUE(WaitFor([&] { return Viewable(*form) && Extents(*form).top() > 0; })) << "the window manager frames it";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Viewable(*form) && Extents(*form).top() > 0; }))
+        << "the window manager frames it";
   }
 
   void TearDown() override {
@@ -148,7 +138,7 @@ class WindowManager : public ::testing::Test {
     bool seen = false;
     WhenDialogShows(name, [&](QDialog& dialog) {
       const bool framed = !(dialog.windowFlags() & Qt::FramelessWindowHint);
-      EXPECT_TRUE(WaitFor([&] { return Viewable(dialog) && (!framed || Extents(dialog).top() > 0); })) << name;
+      EXPECT_TRUE(QTest::qWaitFor([&] { return Viewable(dialog) && (!framed || Extents(dialog).top() > 0); })) << name;
       check(dialog);
       seen = true;
       // The greeting may be checked while the toolkit is still showing it,
@@ -251,19 +241,20 @@ TEST_F(WindowManager, ADialogTheWindowManagerMinimisesComesBackWithTheGame) {
   };
   Inside("InfoDialog", [&] { form->dialogs().info(); }, [&](QDialog& d) {
     // As a player would from the title bar: ask until the window manager has it.
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
       SendToRoot(d, "WM_CHANGE_STATE", kIconic);
       QTest::qWait(50);
       return state(d) == kIconic && !Viewable(d);
     })) << "the window manager minimised the dialog";
     // The player brings the game back, as from a task bar.
     constexpr std::uint32_t kFromPager = 2;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
       SendToRoot(*form, "_NET_ACTIVE_WINDOW", kFromPager);
       QTest::qWait(50);
       return state(*form) == kNormal;
     })) << "the game is back";
-    EXPECT_TRUE(WaitFor([&] { return state(d) == kNormal && Viewable(d); })) << "and so is the dialog that holds it";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state(d) == kNormal && Viewable(d); }))
+        << "and so is the dialog that holds it";
   });
 }
 
